@@ -1,0 +1,76 @@
+#include "app/tarnwell_app.h"
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/tarnwell_doc.h"
+#include "state/map_state.h"
+#include "view/tarnwell_view.h"
+
+#include <QAction>
+#include <QMenu>
+
+CTarnwellApp::CTarnwellApp() = default;
+
+CTarnwellApp::~CTarnwellApp() {
+    // The view and its map objects go before the document, as the window closes.
+    m_frame.reset();
+    m_document.reset();
+}
+
+bool CTarnwellApp::InitInstance() {
+    m_document = std::make_unique<CTarnwellDoc>();
+    m_frame = std::make_unique<CMainFrame>();
+    m_view = new CTarnwellView(m_document.get(), m_frame.get());
+    m_frame->setCentralWidget(m_view);
+
+    m_contextMenu = new QMenu(QStringLiteral("Edit"), m_view);
+    m_contextMenu->addAction(m_frame->Command(ID_EDIT_CUT));
+    m_contextMenu->addAction(m_frame->Command(ID_EDIT_COPY));
+    m_contextMenu->addAction(m_frame->Command(ID_EDIT_PASTE));
+    m_view->SetContextMenu(m_contextMenu);
+
+    BindCommands();
+    if (!m_document->OnNewDocument())
+        return false;
+    m_view->OnInitialUpdate();
+    m_frame->show();
+    m_view->setFocus();
+    return true;
+}
+
+void CTarnwellApp::BindCommands() {
+    CMainFrame& frame = *m_frame;
+    CTarnwellView* view = m_view;
+    frame.Bind(ID_FILE_NEW, [this] {
+        if (m_document->OnNewDocument())
+            m_view->OnInitialUpdate();
+    });
+    frame.Bind(ID_VIEW_MAPTYPE7TREKBUDDY, [view] { view->OnViewMaptype7trekbuddy(); });
+    frame.Bind(ID_VIEW_REFRESH, [view] { view->OnViewRefresh(); });
+    frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
+    frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
+    frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
+
+    for (int id : {ID_VIEW_MAPTYPE7TREKBUDDY, ID_VIEW_MAPTYPE6OSM})
+        frame.Command(id)->setCheckable(true);
+    QMenu* viewMenu = frame.Menu(QStringLiteral("&View"));
+    QObject::connect(viewMenu, &QMenu::aboutToShow, viewMenu, [this] { UpdateMapTypeChecks(); });
+    UpdateMapTypeChecks();
+}
+
+// The check marks of the two map types follow the map shown.
+void CTarnwellApp::UpdateMapTypeChecks() {
+    m_frame->Command(ID_VIEW_MAPTYPE7TREKBUDDY)->setChecked(g_nMapType == kMapTypeTrekbuddy);
+    m_frame->Command(ID_VIEW_MAPTYPE6OSM)->setChecked(g_nMapType == kMapTypeOsm);
+}
+
+void CTarnwellApp::OnOsmResetPosition() {
+    if (g_nMapType == kMapTypeOsm) {
+        g_nZoom = kOsmDefaultZoom;
+        g_nOsmX = kOsmDefaultX;
+        g_nOsmY = kOsmDefaultY;
+        m_view->Invalidate(true);
+    } else if (g_nMapType == kMapTypeTrekbuddy) {
+        m_view->Invalidate(true);
+    }
+}

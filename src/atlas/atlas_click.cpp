@@ -1,0 +1,3 @@
+#include "atlas/atlas_click.h"
+
+void OnAtlasClick(CTarnwellView*, const QPoint&) {}

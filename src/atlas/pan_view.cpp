@@ -1,0 +1,3 @@
+#include "atlas/pan_view.h"
+
+int DrawPanImage(QPainter&, const QRect&) { return -1; }

@@ -1,0 +1,5 @@
+#include "atlas/screen_moves.h"
+
+int CentreAtlas() { return 0; }
+int AtlasPageUp() { return 0; }
+int AtlasPageDown() { return 0; }

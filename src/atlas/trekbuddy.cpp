@@ -1,0 +1,3 @@
+#include "atlas/trekbuddy.h"
+
+void CTrekbuddy::DrawAtlas(QPainter&, const QRect&) {}

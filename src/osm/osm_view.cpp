@@ -1,0 +1,3 @@
+#include "osm/osm_view.h"
+
+void COsmView::DrawOsmMap(QPainter&, const QRect&) {}

@@ -1,0 +1,96 @@
+#include "platform/directory_listing.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Stamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const Stamp& o) const {
+        return device == o.device && inode == o.inode && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
+               changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+struct CachedListing {
+    Stamp stamp;
+    std::shared_ptr<const DirectoryListing> listing;
+};
+
+constexpr qsizetype kMaxCachedFolders = 32;
+
+QMutex g_cacheMutex;
+QHash<QString, CachedListing> g_cache;
+
+bool ReadStamp(const QString& folder, Stamp& stamp) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    stamp = {info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
+    return true;
+}
+
+qsizetype DigitRunEnd(const QString& name, qsizetype from) {
+    while (from < name.size() && name[from].unicode() >= '0' && name[from].unicode() <= '9')
+        ++from;
+    return from;
+}
+
+// Adds every "_<digits>_<digits>." that `name` contains.
+void IndexTilePositions(DirectoryListing& listing, qsizetype index) {
+    const QString& name = listing.names[index];
+    for (qsizetype i = name.indexOf(QLatin1Char('_')); i >= 0; i = name.indexOf(QLatin1Char('_'), i + 1)) {
+        const qsizetype xEnd = DigitRunEnd(name, i + 1);
+        if (xEnd == i + 1 || xEnd >= name.size() || name[xEnd] != QLatin1Char('_'))
+            continue;
+        const qsizetype yEnd = DigitRunEnd(name, xEnd + 1);
+        if (yEnd == xEnd + 1 || yEnd >= name.size() || name[yEnd] != QLatin1Char('.'))
+            continue;
+        listing.firstByTilePosition.insert(name.mid(i + 1, yEnd - i - 1), index);
+    }
+}
+
+std::shared_ptr<const DirectoryListing> ReadListing(const QString& folder) {
+    auto listing = std::make_shared<DirectoryListing>();
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        listing->names.append(it.fileName());
+    }
+    listing->foldedNames.reserve(listing->names.size());
+    for (const QString& name : std::as_const(listing->names))
+        listing->foldedNames.append(name.toCaseFolded());
+    // Walk backwards so that the first name of each position is the one that stays.
+    for (qsizetype i = listing->names.size() - 1; i >= 0; --i)
+        IndexTilePositions(*listing, i);
+    return listing;
+}
+
+} // namespace
+
+std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder) {
+    Stamp stamp;
+    if (folder.isEmpty() || !ReadStamp(folder, stamp))
+        return nullptr;
+    QMutexLocker lock(&g_cacheMutex);
+    auto found = g_cache.constFind(folder);
+    if (found != g_cache.cend() && found->stamp == stamp)
+        return found->listing;
+    lock.unlock();
+    std::shared_ptr<const DirectoryListing> listing = ReadListing(folder);
+    lock.relock();
+    if (g_cache.size() >= kMaxCachedFolders)
+        g_cache.clear();
+    g_cache.insert(folder, CachedListing{stamp, listing});
+    return listing;
+}

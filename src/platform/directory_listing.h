@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// The entries of one folder in the order the directory lists them, kept while the folder is unchanged so that a
+// paint's many wildcard searches in a folder of thousands of tiles read the folder once.
+struct DirectoryListing {
+    QStringList names;
+    QStringList foldedNames;
+    // For names containing "_<px>_<py>.": "<px>_<py>" -> index of the first such name.
+    QHash<QString, qsizetype> firstByTilePosition;
+};
+
+// The listing of `folder`, read again whenever the folder's modification stamp changed; null when the folder
+// cannot be read.
+std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+// One OSM zoom step in or out; the position doubles or halves so the view stays over the same ground.
+// Both store the resulting zoom as "AtlasZoom" and return it.
+quint32 OsmZoomIn();
+quint32 OsmZoomOut();
+
+// The doubling and halving of one level, shared with the zoom dialog. DoubleOsmPosition refuses (returns false,
+// changes nothing) when a column or row would leave the 32-bit range.
+bool DoubleOsmPosition();
+void HalveOsmPosition();

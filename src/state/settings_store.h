@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// The program's persistent settings: the per-user store "Orvex" with the values "AtlasFolder" (a string) and
+// "AtlasZoom" (a 32-bit number). "The key" below is the store itself: it exists once anything created it.
+namespace SettingsStore {
+
+// Whether the store exists (the key can be opened).
+bool KeyExists();
+
+// Creates the store when missing; false when it cannot be created or opened for writing.
+bool CreateKey();
+
+// "AtlasFolder"; nothing when the key is missing or the value is absent or not a string.
+std::optional<QString> ReadAtlasFolder();
+
+// "AtlasZoom"; nothing when the key is missing or the value is absent or not a number.
+std::optional<qint32> ReadAtlasZoom();
+
+// Create-or-open the key and write the value; false when the key cannot be written.
+bool WriteAtlasFolder(const QString& folder);
+bool WriteAtlasZoom(quint32 zoom);
+
+} // namespace SettingsStore

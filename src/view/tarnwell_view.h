@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class CTarnwellDoc;
+class CTrekbuddy;
+class COsmView;
+class QMenu;
+
+// The one view of the main window. It turns paints, keys and clicks into calls on the map code.
+class CTarnwellView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CTarnwellView(CTarnwellDoc* document, QWidget* parent = nullptr);
+    ~CTarnwellView() override;
+
+    // Creates the two map objects and sets up the map state; runs once per program run.
+    void OnInitialUpdate();
+
+    // Draws the map of the current map type.
+    void OnDraw(QPainter& painter);
+
+    // Asks for a repaint of the whole view; with `erase` the view is cleared to black first.
+    void Invalidate(bool erase = false);
+
+    // The popup menu of the right button ("Edit": Cut, Copy, Paste).
+    void SetContextMenu(QMenu* menu) { m_contextMenu = menu; }
+
+    CTrekbuddy* Trekbuddy() const { return m_pTrekbuddy.get(); }
+    CTarnwellDoc* Document() const { return m_document; }
+
+    // View commands.
+    void OnViewMaptype7trekbuddy();
+    void OnViewRefresh();
+    void OnMapStartposition();
+    void OnMapGetscreenmap();
+
+    // Input, as the key and mouse events deliver it.
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void OnLButtonDown(const QPoint& point);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Whether any part of the view can be seen.
+    bool HasVisibleArea() const;
+    bool OnTrekbuddyKey(int key, bool keypad);
+    void ShowContextMenu(const QPoint& globalPoint);
+
+    CTarnwellDoc* m_document;
+    std::unique_ptr<CTrekbuddy> m_pTrekbuddy;
+    std::unique_ptr<COsmView> m_pOsmView;
+    bool m_bInitDone = false;
+    bool m_eraseNext = false;
+    QMenu* m_contextMenu = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What every test case gets from the headless test main: a private settings store and temporary folder, the
+// map state at its program-load values, and message boxes recorded instead of shown.
+namespace TestEnv {
+
+struct Message {
+    QString title;
+    QString text;
+};
+
+// Messages shown since the test case started, oldest first.
+const QList<Message>& Messages();
+QStringList MessageTexts();
+
+// A folder of the test case's own, removed when it ends.
+QString TempFolder();
+
+} // namespace TestEnv
