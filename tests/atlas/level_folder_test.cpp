@@ -1,0 +1,115 @@
+#include "atlas/level_folder.h"
+#include "atlas/tile_count.h"
+#include "atlas_builder.h"
+#include "state/map_state.h"
+#include "state/settings_messages.h"
+#include "state/settings_store.h"
+#include "support/test_env.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString MakeAtlas(const QStringList& entries) {
+    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
+    for (const QString& entry : entries)
+        QDir().mkpath(atlas + QLatin1Char('/') + entry);
+    SettingsStore::WriteAtlasFolder(atlas);
+    return atlas;
+}
+
+} // namespace
+
+TEST(LevelFolder, ExactNameWinsThenSuffixThenThePatternItself) {
+    const QString atlas = MakeAtlas({QStringLiteral("Reading 05"), QStringLiteral("05"), QStringLiteral("Layer 20"),
+                                     QStringLiteral("Reading 112")});
+    g_nZoom = 5;
+    EXPECT_EQ(GetLevelFolder(), atlas + QStringLiteral("/05"));
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/05"));
+
+    g_nZoom = 20;
+    GetLevelFolder();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 20"));
+
+    g_nZoom = 12;
+    GetLevelFolder();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Reading 112")) << "112 ends in 12";
+
+    g_nZoom = 13;
+    GetLevelFolder();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/*13"));
+    EXPECT_EQ(CountTileColumns(), 0);
+
+    g_nZoom = 7;
+    GetLevelFolder();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/*07"));
+}
+
+TEST(LevelFolder, TwoSuffixMatchesTakeTheFirstTheFolderLists) {
+    const QString atlas = MakeAtlas({QStringLiteral("Layer 112"), QStringLiteral("Reading 12")});
+    QString first;
+    for (const auto& entry : std::filesystem::directory_iterator(atlas.toStdString())) {
+        first = QString::fromStdString(entry.path().filename().string());
+        break;
+    }
+    g_nZoom = 12;
+    GetLevelFolder();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QLatin1Char('/') + first);
+    EXPECT_EQ(FindLevelFolder(), atlas + QLatin1Char('/') + first);
+}
+
+TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
+    g_nZoom = 12;
+    g_szAtlasFolder = QStringLiteral("old");
+    EXPECT_FALSE(GetLevelFolder());
+    EXPECT_TRUE(g_szAtlasFolder.isEmpty());
+    EXPECT_FALSE(FindLevelFolder());
+    EXPECT_TRUE(SettingsStore::KeyExists()) << "the printing look-up creates the key";
+    EXPECT_TRUE(TestEnv::Messages().isEmpty());
+}
+
+TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
+    const QString blocked = TestEnv::TempFolder() + QStringLiteral("/blocked");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked + QStringLiteral("/config"));
+    g_wszLevelFolder = QStringLiteral("old");
+    EXPECT_FALSE(FindLevelFolder());
+    EXPECT_TRUE(g_wszLevelFolder.isEmpty());
+    ASSERT_EQ(TestEnv::Messages().size(), 1);
+    EXPECT_EQ(TestEnv::Messages()[0].text, kMsgOpenKeyFailed);
+    EXPECT_EQ(TestEnv::Messages()[0].title, QStringLiteral("Tarnwell"));
+}
+
+TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
+    QString atlas = TestEnv::TempFolder() + QStringLiteral("/Карты/Λευκάδα");
+    for (int i = 0; i < 4; ++i)
+        atlas += QLatin1Char('/') + QString(100, QChar(u'ж'));
+    AtlasBuilder::Level level{QStringLiteral("Layer 14"), 10, 2, QSize(200, 100)};
+    level.extension = QStringLiteral("png");
+    ASSERT_TRUE(AtlasBuilder::WriteLevel(atlas, level));
+    SettingsStore::WriteAtlasFolder(atlas);
+    g_nZoom = 14;
+    g_nTbX = g_nTbY = 4;
+    LoadLevel();
+    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 14"));
+    EXPECT_EQ(g_nTileWidth, 200);
+    EXPECT_EQ(g_nTileHeight, 100);
+    EXPECT_EQ(g_nTbX, 0);
+    EXPECT_EQ(g_nTbY, 0);
+    EXPECT_EQ(CountTileColumns(), 10);
+    EXPECT_EQ(CountTileRows(), 2);
+    EXPECT_EQ(FindLevelFolder(), atlas + QStringLiteral("/Layer 14"));
+    EXPECT_GT(g_szAtlasFolder.size(), 400);
+
+    g_nZoom = 15;
+    LoadLevel();
+    EXPECT_EQ(g_nTileWidth, 256) << "no level: the default size";
+    EXPECT_EQ(g_nTileHeight, 256);
+}

@@ -1,0 +1,36 @@
+#include "osm/tile_address.h"
+#include "state/map_state.h"
+
+#include <gtest/gtest.h>
+
+TEST(TileAddress, CacheNamesAndUrlsOfTheDefaultAndNegativeTiles) {
+    g_szAtlasFolder = QStringLiteral("/maps/cache/");
+    g_wszOsmUrl = QStringLiteral("https://tiles.example/");
+    EXPECT_EQ(TilePath(12, 2032, 1362), QStringLiteral("/maps/cache/12-2032-1362.png"));
+    EXPECT_EQ(TileUrl(12, 2032, 1362), QStringLiteral("https://tiles.example/12/2032/1362.png"));
+    EXPECT_EQ(TilePath(12, -1, 1362), QStringLiteral("/maps/cache/12--1-1362.png"));
+    EXPECT_EQ(TileUrl(12, -1, 1362), QStringLiteral("https://tiles.example/12/-1/1362.png"));
+    EXPECT_EQ(TileUrl(13, 4064, 2724), QStringLiteral("https://tiles.example/13/4064/2724.png"));
+    EXPECT_EQ(TilePath(-2147483647 - 1, 0, 7), QStringLiteral("/maps/cache/-2147483648-0-7.png"));
+}
+
+TEST(TileAddress, GridCoversTheSurfaceWithWholeAndPartTiles) {
+    EXPECT_EQ(TileGrid({1000, 700}), QSize(4, 3));
+    EXPECT_EQ(TileGrid({255, 255}), QSize(1, 1));
+    EXPECT_EQ(TileGrid({256, 256}), QSize(2, 2));
+    EXPECT_EQ(TileGrid({0, 0}), QSize(1, 1));
+}
+
+TEST(TileAddress, PlacementFollowsPositionOffsetsAndCellSize) {
+    g_nTileWidth = g_nTileHeight = 256;
+    EXPECT_EQ(TilePlacement(2032, 1362), QPoint(0, 33));
+    EXPECT_EQ(TilePlacement(2034, 1363), QPoint(512, 289));
+    g_nTbX = 2;
+    EXPECT_EQ(TilePlacement(2032, 1362), QPoint(-512, 33));
+    g_nTbX = 0;
+    g_nTileWidth = 200;
+    g_nTileHeight = 100;
+    EXPECT_EQ(TilePlacement(2033, 1364), QPoint(200, 233));
+    g_nOsmX = -2147483647 - 1;
+    EXPECT_EQ(TilePlacement(2147483647, 1362).x(), 2147483647) << "far tiles stay far, never wrap";
+}
