@@ -16,6 +16,9 @@ struct Message {
 const QList<Message>& Messages();
 QStringList MessageTexts();
 
+// The sample atlas that the build draws.
+QString SampleAtlas();
+
 // A folder of the test case's own, removed when it ends.
 QString TempFolder();
 

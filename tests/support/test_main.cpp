@@ -42,6 +42,8 @@ QStringList MessageTexts() {
     return texts;
 }
 
+QString SampleAtlas() { return QStringLiteral(TARNWELL_SAMPLE_ATLAS); }
+
 QString TempFolder() {
     const QString folder = g_temp->filePath(QStringLiteral("work"));
     QDir().mkpath(folder);
