@@ -54,7 +54,8 @@ QImage Tile(const Level& level, int column, int row, QSizeF levelSize, const QSt
     font.setPixelSize(qMax(8, level.tileSize.height() / 10));
     p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(tile.rect(), Qt::AlignCenter, QStringLiteral("%1\ncolumn %2, row %3").arg(zoomLabel).arg(column).arg(row));
+    p.drawText(tile.rect(), Qt::AlignCenter,
+               QStringLiteral("%1\ncolumn %2, row %3").arg(zoomLabel).arg(column).arg(row));
     return tile;
 }
 
@@ -66,26 +67,30 @@ QString Angle(double value, char positive, char negative) {
 }
 
 QString PointLine(int number, int x, int y, double lat, double lon) {
-    return QString::asprintf("Point%02d,xy,%5d,%5d,in, deg,", number, x, y) + Angle(lat, 'N', 'S') + QLatin1Char(',') +
-           Angle(lon, 'W', 'E') + QStringLiteral(", grid,   ,           ,           ,N\n");
+    return QString::asprintf("Point%02d,xy,%5d,%5d,in, deg,", number, x, y) + Angle(lat, 'N', 'S') +
+           QLatin1Char(',') + Angle(lon, 'W', 'E') + QStringLiteral(", grid,   ,           ,           ,N\n");
 }
 
-bool Save(const QImage& image, const QString& path) { return image.save(path, nullptr, 90); }
+bool Save(const QImage& image, const QString& path) {
+    return image.save(path, nullptr, 90);
+}
 
 } // namespace
 
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& c) {
-    QString text = QStringLiteral("OziExplorer Map Data File Version 2.2\n%1\n%1\n1 ,Map Code,\n"
-                                  "WGS 84,WGS 84,   0.0000,   0.0000,WGS 84\nReserved 1\nReserved 2\n"
-                                  "Magnetic Variation,,,E\n"
-                                  "Map Projection,Latitude/Longitude,PolyCal,No,AutoCalOnly,No,BSBUseWPX,No\n")
-                       .arg(imageName);
+    QString text =
+        QStringLiteral("OziExplorer Map Data File Version 2.2\n%1\n%1\n1 ,Map Code,\n"
+                       "WGS 84,WGS 84,   0.0000,   0.0000,WGS 84\nReserved 1\nReserved 2\n"
+                       "Magnetic Variation,,,E\n"
+                       "Map Projection,Latitude/Longitude,PolyCal,No,AutoCalOnly,No,BSBUseWPX,No\n")
+            .arg(imageName);
     text += PointLine(1, 0, 0, c.north, c.west);
     text += PointLine(2, width - 1, 0, c.north, c.east);
     text += PointLine(3, width - 1, height - 1, c.south, c.east);
     text += PointLine(4, 0, height - 1, c.south, c.west);
-    text += QStringLiteral("Projection Setup,,,,,,,,,,\nMap Feature = MF ; Map Comment = MC     These follow if they "
-                           "exist\nFonts\nMMPNUM,4\n");
+    text += QStringLiteral(
+        "Projection Setup,,,,,,,,,,\nMap Feature = MF ; Map Comment = MC     These follow if they "
+        "exist\nFonts\nMMPNUM,4\n");
     text += QStringLiteral("IWH,Map Image Width/Height,%1,%2\n").arg(width).arg(height);
     return text;
 }
@@ -113,7 +118,8 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
         QFile map(folder + QLatin1Char('/') + level.folderName + QStringLiteral(".map"));
         if (!map.open(QIODevice::WriteOnly | QIODevice::Text))
             return false;
-        QTextStream(&map) << CalibrationText(level.folderName + QStringLiteral(".png"), width, height, corners);
+        QTextStream(&map) << CalibrationText(level.folderName + QStringLiteral(".png"), width, height,
+                                             corners);
     }
     if (level.pan) {
         QImage pan(level.columns * 80, level.rows * 80, QImage::Format_RGB32);

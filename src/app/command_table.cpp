@@ -14,20 +14,24 @@ const QString kHelp = QStringLiteral("&Help");
 const QString kTrekbuddy = QStringLiteral("Trekbuddy");
 const QString kOsm = QStringLiteral("OSM");
 
-QKeySequence Key(const char* text) { return QKeySequence(QString::fromLatin1(text)); }
+QKeySequence Key(const char* text) {
+    return QKeySequence(QString::fromLatin1(text));
+}
 
 const QHash<int, QString>& Prompts() {
     static const QHash<int, QString> prompts = {
         {ID_TREKBUDDY_DEFAULTATLASFOLDER,
          QStringLiteral("Set the folder to use for cached OSM map tiles or pre downloaded Trekbuddy tiles.")},
-        {ID_TREKBUDDY_MAKEPANFILES, QStringLiteral("Make a Trekbuddy pan file for quickly moving around the map.")},
+        {ID_TREKBUDDY_MAKEPANFILES,
+         QStringLiteral("Make a Trekbuddy pan file for quickly moving around the map.")},
         {ID_TREKBUDDY_PRINT, QStringLiteral("Print a Trekbuddy map.")},
         {ID_VIEW_MAPTYPE7TREKBUDDY, QStringLiteral("Start viewing a Trekbuddy map.")},
         {ID_VIEW_MAPTYPE6OSM, QStringLiteral("Start viewing a OSM map.")},
         {ID_VIEW_REFRESH, QStringLiteral("Redraw the map.")},
         {ID_OSM_SETOSMSOURCE, QStringLiteral("Choose a OSM web tile server to use.")},
         {ID_TREKBUDDY_PRINT3,
-         QStringLiteral("Print a Trekbuddy map, same as the other menu but running from a different part of this app.")},
+         QStringLiteral(
+             "Print a Trekbuddy map, same as the other menu but running from a different part of this app.")},
         {ID_OSM_PRINT, QStringLiteral("Print a OSM map.")},
         {ID_VIEW_SETOSMZOOMLEVEL, QStringLiteral("Change the zoom level for the Type6 OSM map")},
         {ID_EDIT_PASTE, QStringLiteral("Insert Clipboard contents - Paste - not coded yet.")},
@@ -88,13 +92,27 @@ const QList<QString>& MenuTitles() {
 }
 
 const QList<int>& ToolbarButtons() {
-    static const QList<int> buttons = {ID_FILE_NEW,   ID_FILE_OPEN,      ID_FILE_SAVE,         0,
-                                       ID_EDIT_CUT,   ID_EDIT_COPY,      0,                    ID_EDIT_PASTE,
-                                       0,             ID_FILE_PRINT,     ID_APP_ABOUT,         ID_TOOLBAR_OSMZOOM,
-                                       ID_OSM_RESETPOSITION, ID_OSM_CLEANTILES};
+    static const QList<int> buttons = {ID_FILE_NEW,
+                                       ID_FILE_OPEN,
+                                       ID_FILE_SAVE,
+                                       0,
+                                       ID_EDIT_CUT,
+                                       ID_EDIT_COPY,
+                                       0,
+                                       ID_EDIT_PASTE,
+                                       0,
+                                       ID_FILE_PRINT,
+                                       ID_APP_ABOUT,
+                                       ID_TOOLBAR_OSMZOOM,
+                                       ID_OSM_RESETPOSITION,
+                                       ID_OSM_CLEANTILES};
     return buttons;
 }
 
-QString CommandPrompt(int id) { return Prompts().value(id); }
+QString CommandPrompt(int id) {
+    return Prompts().value(id);
+}
 
-QString MenuLabel(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
+QString MenuLabel(const QString& text) {
+    return text.section(QLatin1Char('\t'), 0, 0);
+}

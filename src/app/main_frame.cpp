@@ -58,7 +58,9 @@ CMainFrame::CMainFrame() {
     resize(1024, 768);
 }
 
-QAction* CMainFrame::Command(int id) const { return m_commands.value(id); }
+QAction* CMainFrame::Command(int id) const {
+    return m_commands.value(id);
+}
 
 void CMainFrame::Bind(int id, std::function<void()> handler) {
     QAction* action = Command(id);
@@ -73,7 +75,8 @@ QAction* CMainFrame::AddCommand(int id, const QString& text) {
     action->setData(id);
     action->setEnabled(false);
     action->setStatusTip(CommandPrompt(id));
-    action->setToolTip(CommandPrompt(id).isEmpty() ? MenuLabel(text).remove(QLatin1Char('&')) : CommandPrompt(id));
+    action->setToolTip(CommandPrompt(id).isEmpty() ? MenuLabel(text).remove(QLatin1Char('&'))
+                                                   : CommandPrompt(id));
     m_commands.insert(id, action);
     return action;
 }

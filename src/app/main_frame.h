@@ -8,8 +8,8 @@ class QAction;
 class QMenu;
 class QToolBar;
 
-// The main window: a menu bar with every command of the command table, one toolbar and a status bar. A command
-// is disabled until a handler is bound to it.
+// The main window: a menu bar with every command of the command table, one toolbar and a status bar. A
+// command is disabled until a handler is bound to it.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "view/tarnwell_view.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
 
 CTarnwellApp::CTarnwellApp() = default;
@@ -33,6 +34,7 @@ bool CTarnwellApp::InitInstance() {
     if (!m_document->OnNewDocument())
         return false;
     m_view->OnInitialUpdate();
+    UpdateTitle();
     m_frame->show();
     m_view->setFocus();
     return true;
@@ -44,7 +46,14 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_FILE_NEW, [this] {
         if (m_document->OnNewDocument())
             m_view->OnInitialUpdate();
+        UpdateTitle();
     });
+    frame.Bind(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    frame.Bind(ID_FILE_SAVE, [this] { OnFileSave(); });
+    frame.Bind(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    frame.Bind(ID_FILE_PRINT, [view] { view->OnFilePrint(); });
+    frame.Bind(ID_FILE_PRINT_PREVIEW, [view] { view->OnFilePrintPreview(); });
+    frame.Bind(ID_FILE_PRINT_SETUP, [view] { view->OnFilePrintSetup(); });
     frame.Bind(ID_VIEW_MAPTYPE7TREKBUDDY, [view] { view->OnViewMaptype7trekbuddy(); });
     frame.Bind(ID_VIEW_REFRESH, [view] { view->OnViewRefresh(); });
     frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
@@ -73,4 +82,27 @@ void CTarnwellApp::OnOsmResetPosition() {
     } else if (g_nMapType == kMapTypeTrekbuddy) {
         m_view->Invalidate(true);
     }
+}
+
+void CTarnwellApp::UpdateTitle() {
+    m_frame->setWindowTitle(m_document->Title() + QStringLiteral(" - Tarnwell"));
+}
+
+void CTarnwellApp::OnFileOpen() {
+    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"));
+    if (!path.isEmpty() && m_document->OnOpenDocument(path))
+        UpdateTitle();
+}
+
+void CTarnwellApp::OnFileSave() {
+    if (m_document->PathName().isEmpty())
+        OnFileSaveAs();
+    else
+        m_document->OnSaveDocument(m_document->PathName());
+}
+
+void CTarnwellApp::OnFileSaveAs() {
+    const QString path = QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Save As"));
+    if (!path.isEmpty() && m_document->OnSaveDocument(path))
+        UpdateTitle();
 }

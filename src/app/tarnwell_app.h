@@ -13,7 +13,8 @@ public:
     CTarnwellApp();
     ~CTarnwellApp();
 
-    // Creates the document, the main window and the view, runs the view's initial update and shows the window.
+    // Creates the document, the main window and the view, runs the view's initial update and shows the
+    // window.
     bool InitInstance();
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
@@ -21,10 +22,14 @@ public:
 
     // Application commands.
     void OnOsmResetPosition();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
 
 private:
     void BindCommands();
     void UpdateMapTypeChecks();
+    void UpdateTitle();
 
     std::unique_ptr<CTarnwellDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

@@ -21,7 +21,9 @@ std::optional<QString> AtlasFolder() {
 
 } // namespace
 
-QString ZoomSuffix(quint32 zoom) { return QStringLiteral("%1").arg(zoom, 2, 10, QLatin1Char('0')); }
+QString ZoomSuffix(quint32 zoom) {
+    return QStringLiteral("%1").arg(zoom, 2, 10, QLatin1Char('0'));
+}
 
 std::optional<QString> GetLevelFolder() {
     g_szAtlasFolder.clear();

@@ -12,10 +12,10 @@ QString ZoomSuffix(quint32 zoom);
 // which names no folder. Nothing, with g_szAtlasFolder empty, when no atlas folder is set.
 std::optional<QString> GetLevelFolder();
 
-// The level folder for g_nZoom, kept in g_wszLevelFolder, for printing and pan images. Tells the user when the
-// settings store cannot be created or opened; nothing when no entry ends in the zoom.
+// The level folder for g_nZoom, kept in g_wszLevelFolder, for printing and pan images. Tells the user when
+// the settings store cannot be created or opened; nothing when no entry ends in the zoom.
 std::optional<QString> FindLevelFolder();
 
-// Resets the level state (tile size 256 x 256, position (0, 0)), finds the level folder and takes the tile size
-// from the level's first tile.
+// Resets the level state (tile size 256 x 256, position (0, 0)), finds the level folder and takes the tile
+// size from the level's first tile.
 void LoadLevel();

@@ -11,7 +11,9 @@ namespace {
 
 enum class Axis { Columns, Rows };
 
-QString SetFolder(const QString& levelFolder) { return levelFolder + QStringLiteral("/set"); }
+QString SetFolder(const QString& levelFolder) {
+    return levelFolder + QStringLiteral("/set");
+}
 
 int CountTiles(const QString& levelFolder, Axis axis) {
     const QString set = SetFolder(levelFolder);
@@ -64,11 +66,19 @@ std::optional<QString> FirstTilePath(const QString& levelFolder) {
     return set + QLatin1Char('/') + *name;
 }
 
-int CountTileColumns() { return CountTiles(g_szAtlasFolder, Axis::Columns); }
-int CountTileRows() { return CountTiles(g_szAtlasFolder, Axis::Rows); }
+int CountTileColumns() {
+    return CountTiles(g_szAtlasFolder, Axis::Columns);
+}
+int CountTileRows() {
+    return CountTiles(g_szAtlasFolder, Axis::Rows);
+}
 
-int CTileCount::CountTileColumns(const QString& levelFolder) const { return CountTiles(levelFolder, Axis::Columns); }
-int CTileCount::CountTileRows(const QString& levelFolder) const { return CountTiles(levelFolder, Axis::Rows); }
+int CTileCount::CountTileColumns(const QString& levelFolder) const {
+    return CountTiles(levelFolder, Axis::Columns);
+}
+int CTileCount::CountTileRows(const QString& levelFolder) const {
+    return CountTiles(levelFolder, Axis::Rows);
+}
 
 int CTileCount::GetTileWidth(const QString& levelFolder) const {
     const std::optional<QImage> image = FirstTileImage(levelFolder);

@@ -18,11 +18,17 @@ int ClampToInt(qint64 value) {
 
 } // namespace
 
-QString TilePath(qint32 z, qint32 x, qint32 y) { return g_szAtlasFolder + TileName(z, x, y, QLatin1Char('-')); }
+QString TilePath(qint32 z, qint32 x, qint32 y) {
+    return g_szAtlasFolder + TileName(z, x, y, QLatin1Char('-'));
+}
 
-QString TileUrl(qint32 z, qint32 x, qint32 y) { return g_wszOsmUrl + TileName(z, x, y, QLatin1Char('/')); }
+QString TileUrl(qint32 z, qint32 x, qint32 y) {
+    return g_wszOsmUrl + TileName(z, x, y, QLatin1Char('/'));
+}
 
-QSize TileGrid(const QSize& surface) { return {surface.width() / 256 + 1, surface.height() / 256 + 1}; }
+QSize TileGrid(const QSize& surface) {
+    return {surface.width() / 256 + 1, surface.height() / 256 + 1};
+}
 
 QPoint TilePlacement(qint32 x, qint32 y) {
     // Worked in 64 bits: far-off tile numbers must not wrap onto the surface.

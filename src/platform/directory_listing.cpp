@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
-
 #include <sys/stat.h>
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-// The entries of one folder in the order the directory lists them, kept while the folder is unchanged so that a
-// paint's many wildcard searches in a folder of thousands of tiles read the folder once.
+// The entries of one folder in the order the directory lists them, kept while the folder is unchanged so that
+// a paint's many wildcard searches in a folder of thousands of tiles read the folder once.
 struct DirectoryListing {
     QStringList names;
     QStringList foldedNames;

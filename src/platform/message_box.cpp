@@ -21,4 +21,6 @@ void ShowMessage(const QString& text, const QString& title) {
     box.exec();
 }
 
-void SetMessageRecorder(MessageRecorder recorder) { Recorder() = std::move(recorder); }
+void SetMessageRecorder(MessageRecorder recorder) {
+    Recorder() = std::move(recorder);
+}

@@ -7,7 +7,7 @@
 quint32 OsmZoomIn();
 quint32 OsmZoomOut();
 
-// The doubling and halving of one level, shared with the zoom dialog. DoubleOsmPosition refuses (returns false,
-// changes nothing) when a column or row would leave the 32-bit range.
+// The doubling and halving of one level, shared with the zoom dialog. DoubleOsmPosition refuses (returns
+// false, changes nothing) when a column or row would leave the 32-bit range.
 bool DoubleOsmPosition();
 void HalveOsmPosition();

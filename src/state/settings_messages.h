@@ -12,5 +12,5 @@ inline const QString kMsgAtlasFolderUnreadable = QStringLiteral(
     "Software\\Orvex\\AtlasFolder\ncould not be opened.\n\n"
     "This message will stop appearing once you have set the Default Atlas Folder.\n");
 
-inline const QString kMsgOpenKeyFailed =
-    QStringLiteral("An error occurred opening or creating the registry key\nHKEY_CURRENT_USER\nSoftware\\Orvex");
+inline const QString kMsgOpenKeyFailed = QStringLiteral(
+    "An error occurred opening or creating the registry key\nHKEY_CURRENT_USER\nSoftware\\Orvex");

@@ -10,7 +10,9 @@ namespace {
 const QString kAtlasFolder = QStringLiteral("AtlasFolder");
 const QString kAtlasZoom = QStringLiteral("AtlasZoom");
 
-QSettings Store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex")); }
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
+}
 
 bool Write(const QString& name, const QVariant& value) {
     if (!SettingsStore::CreateKey())
@@ -25,7 +27,9 @@ bool Write(const QString& name, const QVariant& value) {
 
 namespace SettingsStore {
 
-bool KeyExists() { return QFileInfo::exists(Store().fileName()); }
+bool KeyExists() {
+    return QFileInfo::exists(Store().fileName());
+}
 
 bool CreateKey() {
     const QString path = Store().fileName();
@@ -55,9 +59,13 @@ std::optional<qint32> ReadAtlasZoom() {
     return static_cast<qint32>(static_cast<quint32>(number));
 }
 
-bool WriteAtlasFolder(const QString& folder) { return Write(kAtlasFolder, folder); }
+bool WriteAtlasFolder(const QString& folder) {
+    return Write(kAtlasFolder, folder);
+}
 
 // Stored as a signed 32-bit number so that every bit pattern of the zoom reads back the same.
-bool WriteAtlasZoom(quint32 zoom) { return Write(kAtlasZoom, static_cast<qint32>(zoom)); }
+bool WriteAtlasZoom(quint32 zoom) {
+    return Write(kAtlasZoom, static_cast<qint32>(zoom));
+}
 
 } // namespace SettingsStore

@@ -9,8 +9,10 @@
 #include "state/stored_position.h"
 
 #include <QPainter>
+#include <QPrinter>
 
-CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent) : QWidget(parent), m_document(document) {
+CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent)
+    : QWidget(parent), m_document(document) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
@@ -67,13 +69,13 @@ void CTarnwellView::OnInitialUpdate() {
         LoadLevel();
 }
 
-void CTarnwellView::OnDraw(QPainter& painter) {
+void CTarnwellView::OnDraw(QPainter& painter, const QRect& clipBox, bool printing) {
     if (!m_document)
         return;
     switch (g_nMapType) {
     case kMapTypeOsm:
         if (g_pOsmView)
-            g_pOsmView->DrawOsmMap(painter, rect());
+            g_pOsmView->DrawOsmMap(painter, clipBox);
         if (g_bOsmRepaint == 1) {
             g_bOsmRepaint = 0;
             Invalidate();
@@ -83,7 +85,10 @@ void CTarnwellView::OnDraw(QPainter& painter) {
         if (!m_pTrekbuddy)
             break;
         g_pMapWnd = this;
-        m_pTrekbuddy->DrawAtlas(painter, rect());
+        if (printing)
+            update();
+        else
+            m_pTrekbuddy->DrawAtlas(painter, rect());
         break;
     default:
         // A command's dialog is up: the last picture stays.
@@ -103,7 +108,7 @@ void CTarnwellView::paintEvent(QPaintEvent*) {
         m_eraseNext = false;
         painter.fillRect(rect(), Qt::black);
     }
-    OnDraw(painter);
+    OnDraw(painter, rect());
 }
 
 void CTarnwellView::OnViewMaptype7trekbuddy() {
@@ -114,7 +119,9 @@ void CTarnwellView::OnViewMaptype7trekbuddy() {
         g_pView->Invalidate(true);
 }
 
-void CTarnwellView::OnViewRefresh() { Invalidate(); }
+void CTarnwellView::OnViewRefresh() {
+    Invalidate();
+}
 
 namespace {
 
@@ -127,7 +134,9 @@ void ShowTestMessage(const QString& text) {
 
 } // namespace
 
-void CTarnwellView::OnMapStartposition() { ShowTestMessage(QStringLiteral("OnMapStartposition This function does not work")); }
+void CTarnwellView::OnMapStartposition() {
+    ShowTestMessage(QStringLiteral("OnMapStartposition This function does not work"));
+}
 
 void CTarnwellView::OnMapGetscreenmap() {
     ShowTestMessage(QStringLiteral("OnMapGetscreenmap This is a test function and has been disabled"));

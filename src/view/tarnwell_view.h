@@ -7,6 +7,7 @@ class CTarnwellDoc;
 class CTrekbuddy;
 class COsmView;
 class QMenu;
+class QPrinter;
 
 // The one view of the main window. It turns paints, keys and clicks into calls on the map code.
 class CTarnwellView : public QWidget {
@@ -18,8 +19,15 @@ public:
     // Creates the two map objects and sets up the map state; runs once per program run.
     void OnInitialUpdate();
 
-    // Draws the map of the current map type.
-    void OnDraw(QPainter& painter);
+    // Draws the map of the current map type onto `painter` within `clipBox`. A printed page gets only the OSM
+    // map: the Trekbuddy map always draws into the view's own window, so its page stays empty.
+    void OnDraw(QPainter& painter, const QRect& clipBox, bool printing = false);
+
+    // The framework's printing through OnDraw: a print dialog, a preview, and one page onto a printer.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void PrintPage(QPrinter& printer);
 
     // Asks for a repaint of the whole view; with `erase` the view is cleared to black first.
     void Invalidate(bool erase = false);
@@ -52,6 +60,7 @@ private:
     bool HasVisibleArea() const;
     bool OnTrekbuddyKey(int key, bool keypad);
     void ShowContextMenu(const QPoint& globalPoint);
+    QPrinter& Printer();
 
     CTarnwellDoc* m_document;
     std::unique_ptr<CTrekbuddy> m_pTrekbuddy;
@@ -59,4 +68,6 @@ private:
     bool m_bInitDone = false;
     bool m_eraseNext = false;
     QMenu* m_contextMenu = nullptr;
+    // The printer chosen with Print Setup, kept for the next print.
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -18,8 +18,8 @@ struct HomePosition {
 };
 
 // Where OSM Home puts the view, by zoom. Fixed values, not halvings of the zoom-12 position.
-constexpr HomePosition kOsmHome[] = {{3, 3, 2},       {4, 7, 4},       {5, 14, 8},      {6, 29, 19},
-                                     {7, 60, 41},     {8, 123, 84},    {9, 251, 169},   {10, 506, 339},
+constexpr HomePosition kOsmHome[] = {{3, 3, 2},       {4, 7, 4},       {5, 14, 8},    {6, 29, 19},
+                                     {7, 60, 41},     {8, 123, 84},    {9, 251, 169}, {10, 506, 339},
                                      {11, 1016, 681}, {12, 2032, 1362}};
 
 void OsmHome() {
@@ -32,7 +32,9 @@ void OsmHome() {
     g_bMoved = 1;
 }
 
-int AtLeastZero(int value) { return value < 0 ? 0 : value; }
+int AtLeastZero(int value) {
+    return value < 0 ? 0 : value;
+}
 
 // Every key of the OSM table repaints, with or without the map object; false for keys not in it.
 bool OnOsmKey(int key, bool keypad) {
@@ -166,7 +168,9 @@ void CTarnwellView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool CTarnwellView::HasVisibleArea() const { return isVisible() && !visibleRegion().isEmpty(); }
+bool CTarnwellView::HasVisibleArea() const {
+    return isVisible() && !visibleRegion().isEmpty();
+}
 
 void CTarnwellView::OnLButtonDown(const QPoint& point) {
     if (!HasVisibleArea())

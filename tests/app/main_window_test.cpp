@@ -53,12 +53,16 @@ TEST(MainWindow, MenusCarryEveryItemOfTheCommandTableInOrder) {
         EXPECT_EQ(action->statusTip(), item.prompt);
     }
     for (auto it = position.cbegin(); it != position.cend(); ++it)
-        EXPECT_EQ(MenuActions(frame, it.key()).size(), it.value()) << "no item beyond the table in " << it.key().toStdString();
+        EXPECT_EQ(MenuActions(frame, it.key()).size(), it.value())
+            << "no item beyond the table in " << it.key().toStdString();
 
-    EXPECT_EQ(frame.Command(ID_EDIT_CUT)->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
+    EXPECT_EQ(frame.Command(ID_EDIT_CUT)->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
     EXPECT_EQ(frame.Command(ID_VIEW_MAPTYPE6OSM)->text(), QStringLiteral("Map type &6 OSM"));
-    EXPECT_EQ(frame.Command(ID_TREKBUDDY_PRINT3)->statusTip(),
-              QStringLiteral("Print a Trekbuddy map, same as the other menu but running from a different part of this app."));
+    EXPECT_EQ(
+        frame.Command(ID_TREKBUDDY_PRINT3)->statusTip(),
+        QStringLiteral(
+            "Print a Trekbuddy map, same as the other menu but running from a different part of this app."));
     EXPECT_FALSE(frame.Command(ID_EDIT_UNDO)->isEnabled());
     EXPECT_FALSE(frame.Command(ID_EDIT_PASTE)->isEnabled());
     EXPECT_TRUE(frame.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isEnabled());
@@ -73,7 +77,8 @@ TEST(MainWindow, ToolbarAndStatusBar) {
     for (QAction* action : frame.ToolBar()->actions())
         ids.append(action->isSeparator() ? 0 : action->data().toInt());
     EXPECT_EQ(ids, ToolbarButtons());
-    EXPECT_EQ(frame.Command(ID_OSM_RESETPOSITION)->statusTip(), QStringLiteral("Reset the OSM Zoom and X Y to defaults."));
+    EXPECT_EQ(frame.Command(ID_OSM_RESETPOSITION)->statusTip(),
+              QStringLiteral("Reset the OSM Zoom and X Y to defaults."));
     EXPECT_EQ(frame.Command(ID_OSM_CLEANTILES)->toolTip(),
               QStringLiteral("Deletes any zero sized map tiles in the current map view."));
     EXPECT_EQ(frame.ToolBar()->windowTitle(), QStringLiteral("Standard"));

@@ -26,8 +26,8 @@ QString MakeAtlas(const QStringList& entries) {
 } // namespace
 
 TEST(LevelFolder, ExactNameWinsThenSuffixThenThePatternItself) {
-    const QString atlas = MakeAtlas({QStringLiteral("Reading 05"), QStringLiteral("05"), QStringLiteral("Layer 20"),
-                                     QStringLiteral("Reading 112")});
+    const QString atlas = MakeAtlas({QStringLiteral("Reading 05"), QStringLiteral("05"),
+                                     QStringLiteral("Layer 20"), QStringLiteral("Reading 112")});
     g_nZoom = 5;
     EXPECT_EQ(GetLevelFolder(), atlas + QStringLiteral("/05"));
     EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/05"));

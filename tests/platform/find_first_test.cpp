@@ -58,13 +58,14 @@ TEST(FindFirst, SeesChangesOnDiskAtOnce) {
 TEST(FindFirst, TileSearchesAgreeWithAPlainWalkOfTheFolder) {
     const QString folder = TestEnv::TempFolder();
     QRandomGenerator random(7);
-    const QStringList prefixes = {QStringLiteral("t_"), QStringLiteral("x_1"), QStringLiteral("a_12_"),
-                                  QStringLiteral("map"), QStringLiteral("_"), QString()};
+    const QStringList prefixes = {QStringLiteral("t_"),  QStringLiteral("x_1"), QStringLiteral("a_12_"),
+                                  QStringLiteral("map"), QStringLiteral("_"),   QString()};
     const QStringList extensions = {QStringLiteral(".jpg"), QStringLiteral(".png.bak"), QStringLiteral(""),
                                     QStringLiteral(".")};
     for (int i = 0; i < 400; ++i) {
-        const QString name = prefixes[random.bounded(prefixes.size())] + QString::number(random.bounded(4) * 256) +
-                             QLatin1Char('_') + QString::number(random.bounded(3) * 256) +
+        const QString name = prefixes[random.bounded(prefixes.size())] +
+                             QString::number(random.bounded(4) * 256) + QLatin1Char('_') +
+                             QString::number(random.bounded(3) * 256) +
                              extensions[random.bounded(extensions.size())] + QString::number(i % 3);
         Touch(folder + QLatin1Char('/') + name);
     }
@@ -74,6 +75,7 @@ TEST(FindFirst, TileSearchesAgreeWithAPlainWalkOfTheFolder) {
             EXPECT_EQ(FindFirst(folder, pattern), ReferenceFirst(folder, pattern)) << pattern.toStdString();
         }
     }
-    for (const QString& pattern : {QStringLiteral("*0_0.*"), QStringLiteral("*_0_0.*"), QStringLiteral("map*")})
+    for (const QString& pattern :
+         {QStringLiteral("*0_0.*"), QStringLiteral("*_0_0.*"), QStringLiteral("map*")})
         EXPECT_EQ(FindFirst(folder, pattern), ReferenceFirst(folder, pattern)) << pattern.toStdString();
 }

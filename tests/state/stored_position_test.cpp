@@ -10,7 +10,9 @@
 
 namespace {
 
-QSettings Store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex")); }
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
+}
 
 } // namespace
 

@@ -1,7 +1,6 @@
-#include "support/test_env.h"
-
 #include "platform/message_box.h"
 #include "state/map_state.h"
+#include "support/test_env.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +23,9 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
         ResetMapState();
         g_messages.clear();
-        SetMessageRecorder([](const QString& title, const QString& text) { g_messages.append({title, text}); });
+        SetMessageRecorder([](const QString& title, const QString& text) {
+            g_messages.append({title, text});
+        });
     }
     void OnTestEnd(const ::testing::TestInfo&) override { g_temp.reset(); }
 };
@@ -33,7 +34,9 @@ class FreshStart : public ::testing::EmptyTestEventListener {
 
 namespace TestEnv {
 
-const QList<Message>& Messages() { return g_messages; }
+const QList<Message>& Messages() {
+    return g_messages;
+}
 
 QStringList MessageTexts() {
     QStringList texts;
@@ -42,7 +45,9 @@ QStringList MessageTexts() {
     return texts;
 }
 
-QString SampleAtlas() { return QStringLiteral(TARNWELL_SAMPLE_ATLAS); }
+QString SampleAtlas() {
+    return QStringLiteral(TARNWELL_SAMPLE_ATLAS);
+}
 
 QString TempFolder() {
     const QString folder = g_temp->filePath(QStringLiteral("work"));

@@ -22,7 +22,9 @@ struct Window {
         EXPECT_TRUE(app.InitInstance());
         view = app.View();
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(view, key, modifiers); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(view, key, modifiers);
+    }
 
     CTarnwellApp app;
     CTarnwellView* view = nullptr;
