@@ -1,0 +1,13 @@
+#pragma once
+
+// The application's commands that open the settings dialogs.
+
+// Trekbuddy > Default atlas folder: the atlas folder dialog, then the Trekbuddy map whatever the outcome.
+void OnTrekbuddyDefaultatlasfolder();
+
+// View > Set OSM zoom level (and its toolbar button): the zoom dialog for the OSM map, which is shown
+// afterwards. Coming from another map, the OSM map starts again from its default position.
+void OnViewSetosmzoomlevel();
+
+// Help > About Tarnwell.
+void OnAppAbout();

@@ -1,0 +1,24 @@
+#include "dialogs/url_opener.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+UrlOpener& Opener() {
+    static UrlOpener opener;
+    return opener;
+}
+
+} // namespace
+
+void OpenUrl(const QUrl& url) {
+    if (Opener()) {
+        Opener()(url);
+        return;
+    }
+    QDesktopServices::openUrl(url);
+}
+
+void SetUrlOpener(UrlOpener opener) {
+    Opener() = std::move(opener);
+}
