@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "state/map_state.h"
 #include "view/tarnwell_view.h"
@@ -59,6 +60,10 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
     frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
+    frame.Bind(ID_APP_ABOUT, OnAppAbout);
+    frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
+    frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
+    frame.Bind(ID_TOOLBAR_OSMZOOM, OnViewSetosmzoomlevel);
 
     for (int id : {ID_VIEW_MAPTYPE7TREKBUDDY, ID_VIEW_MAPTYPE6OSM})
         frame.Command(id)->setCheckable(true);

@@ -67,6 +67,11 @@ TEST(MainWindow, MenusCarryEveryItemOfTheCommandTableInOrder) {
     EXPECT_FALSE(frame.Command(ID_EDIT_PASTE)->isEnabled());
     EXPECT_TRUE(frame.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isEnabled());
     EXPECT_TRUE(frame.Command(ID_VIEW_REFRESH)->isEnabled());
+    for (int id : {ID_APP_ABOUT, ID_TREKBUDDY_DEFAULTATLASFOLDER, ID_VIEW_SETOSMZOOMLEVEL, ID_TOOLBAR_OSMZOOM})
+        EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
+    // Commands whose handlers are not built yet stay disabled rather than doing nothing.
+    for (int id : {ID_TREKBUDDY_MAKEPANFILES, ID_TREKBUDDY_PRINT, ID_OSM_SETOSMSOURCE, ID_OSM_CLEANTILES})
+        EXPECT_FALSE(frame.Command(id)->isEnabled()) << id;
 }
 
 TEST(MainWindow, ToolbarAndStatusBar) {
