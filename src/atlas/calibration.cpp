@@ -1,3 +1,65 @@
 #include "atlas/calibration.h"
 
-int ReadCalibration() { return -1; }
+#include "atlas/calibration_line.h"
+#include "atlas/text_line_reader.h"
+#include "atlas/tile_count.h"
+#include "platform/find_first.h"
+#include "state/map_state.h"
+
+#include <QFile>
+
+namespace {
+
+CalibrationCorners CurrentCorners() {
+    CalibrationCorners corners;
+    corners.lat = {g_fPt1Lat, g_fPt2Lat, g_fPt3Lat, g_fPt4Lat};
+    corners.lon = {g_fPt1Lon, g_fPt2Lon, g_fPt3Lon, g_fPt4Lon};
+    return corners;
+}
+
+void StoreCorners(const CalibrationCorners& corners) {
+    g_fPt1Lat = corners.lat[0];
+    g_fPt2Lat = corners.lat[1];
+    g_fPt3Lat = corners.lat[2];
+    g_fPt4Lat = corners.lat[3];
+    g_fPt1Lon = corners.lon[0];
+    g_fPt2Lon = corners.lon[1];
+    g_fPt3Lon = corners.lon[2];
+    g_fPt4Lon = corners.lon[3];
+}
+
+// Reads point lines until the file ends or a point line runs out of commas.
+void ReadCorners(QFile& file, CalibrationCorners& corners) {
+    TextLineReader reader(file);
+    while (const std::optional<std::string> line = reader.Next()) {
+        if (!ParseCalibrationLine(*line, corners))
+            return;
+    }
+}
+
+// A level without tiles divides by zero here; the position then reads as infinite or not a number, and is
+// only ever shown.
+void UpdateTopLeftPosition() {
+    const int rows = CountTileRows();
+    const int cols = CountTileColumns();
+    const float rowsLeft = static_cast<float>(static_cast<qint64>(rows) - g_nTbY);
+    g_fTbLat = (g_fPt1Lat - g_fPt4Lat) * (rowsLeft / static_cast<float>(rows)) + g_fPt4Lat;
+    g_fTbLon = (g_fPt2Lon - g_fPt1Lon) * (static_cast<float>(g_nTbX) / static_cast<float>(cols)) + g_fPt1Lon;
+}
+
+} // namespace
+
+int ReadCalibration() {
+    const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
+    if (!name)
+        return -1;
+    QFile file(g_szAtlasFolder + QLatin1Char('/') + *name);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    CalibrationCorners corners = CurrentCorners();
+    ReadCorners(file, corners);
+    StoreCorners(corners);
+    file.close();
+    UpdateTopLeftPosition();
+    return 0;
+}
