@@ -134,3 +134,18 @@ TEST(ViewKeys, RightButtonOpensTheEditMenu) {
     EXPECT_EQ(texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
     menu->close();
 }
+
+TEST(ViewKeys, KeypadLevelStepsAndEscapeAroundThePanView) {
+    Window window;
+    g_bPanView = 1;
+    window.Key(Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(g_nZoom, 11u);
+    EXPECT_EQ(g_bPanView, 1) << "a step out keeps the pan view";
+    window.Key(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(g_nZoom, 12u);
+    EXPECT_EQ(g_bPanView, 0) << "a step in leaves the pan view";
+    EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
+    g_bPanView = 1;
+    window.Key(Qt::Key_Escape);
+    EXPECT_EQ(g_bPanView, 0);
+}
