@@ -38,6 +38,21 @@ CTarnwellView::~CTarnwellView() {
         g_pMapWnd = nullptr;
 }
 
+namespace {
+
+// The state each map object starts from; `lookUpFolder` finds the folder that map reads.
+void StartMapState(void (*lookUpFolder)()) {
+    g_bPanView = 0;
+    g_szAtlasFolder.clear();
+    ReadAtlasZoom();
+    g_nZoom = 12;
+    lookUpFolder();
+    g_bMoved = 1;
+    g_nTbX = g_nTbY = 0;
+}
+
+} // namespace
+
 void CTarnwellView::OnInitialUpdate() {
     if (m_bInitDone)
         return;
@@ -45,23 +60,11 @@ void CTarnwellView::OnInitialUpdate() {
     g_pMapWnd = this;
 
     m_pTrekbuddy = std::make_unique<CTrekbuddy>();
-    g_bPanView = 0;
-    g_szAtlasFolder.clear();
-    ReadAtlasZoom();
-    g_nZoom = 12;
-    GetLevelFolder();
-    g_bMoved = 1;
-    g_nTbX = g_nTbY = 0;
+    StartMapState([] { GetLevelFolder(); });
     g_pTrekbuddy = m_pTrekbuddy.get();
 
     m_pOsmView = std::make_unique<COsmView>();
-    g_bPanView = 0;
-    g_szAtlasFolder.clear();
-    ReadAtlasZoom();
-    g_nZoom = 12;
-    GetAtlasFolder();
-    g_bMoved = 1;
-    g_nTbX = g_nTbY = 0;
+    StartMapState([] { GetAtlasFolder(); });
     g_pOsmView = m_pOsmView.get();
 
     g_nZoom = 12;
