@@ -1,3 +1,122 @@
 #include "atlas/trekbuddy.h"
 
-void CTrekbuddy::DrawAtlas(QPainter&, const QRect&) {}
+#include "atlas/level_folder.h"
+#include "atlas/pan_view.h"
+#include "atlas/position_clamp.h"
+#include "atlas/tile_count.h"
+#include "atlas/tile_picture.h"
+#include "platform/back_buffer.h"
+#include "platform/button_strip.h"
+#include "platform/find_first.h"
+#include "platform/map_font.h"
+#include "platform/map_text.h"
+#include "platform/status_text.h"
+#include "state/map_state.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int kWindowColumns = 8;
+constexpr int kWindowRows = 6;
+constexpr int kTileTop = 33;
+constexpr int kLineSpacing = 50;
+
+const QStringList kNoFolderLines = {
+    QStringLiteral("Unable to find a tile folder for this zoom level."),
+    QStringLiteral("Check that the default Trekbuddy atlas folder"),
+    QStringLiteral("is set to the correct folder and that there is "),
+    QStringLiteral("a subfolder for the current zoom level. "),
+};
+
+const QStringList kNoTilesLines = {
+    QStringLiteral("No image tiles were found for this zoom level."),
+    QStringLiteral("Check that the default Trekbuddy atlas folder"),
+    QStringLiteral("is set to the correct folder and that there is "),
+    QStringLiteral("a subfolder for the current zoom level. "),
+    QStringLiteral("Check that the x and y pan values are"),
+    QStringLiteral("not outside of the map area."),
+    QStringLiteral("Note: the x and y pan values will now be reset."),
+};
+
+// Draws the tile at window cell (column, row) if the level has one; whether it was drawn.
+bool DrawTile(QPainter& painter, const QString& setFolder, int column, int row) {
+    const qint64 px = (qint64(g_nTbX) + column) * g_nTileWidth;
+    const qint64 py = (qint64(g_nTbY) + row) * g_nTileHeight;
+    const std::optional<QString> name = FindFirst(setFolder, QStringLiteral("*_%1_%2.*").arg(px).arg(py));
+    if (!name)
+        return false;
+    const QPoint at(column * g_nTileWidth, row * g_nTileHeight + kTileTop);
+    return DrawTilePicture(painter, at, setFolder + QLatin1Char('/') + *name);
+}
+
+// The 8 x 6 tile window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture. Returns the
+// number of tiles drawn.
+int DrawTileWindow(QPainter& painter, const QSize& size) {
+    // Tile sizes come from images and are never negative; with a negative one the cell positions, which
+    // otherwise stay within the picture, could leave the range of an int.
+    if (g_nTileWidth < 0 || g_nTileHeight < 0)
+        return 0;
+    const QString setFolder = g_szAtlasFolder + QStringLiteral("/set");
+    int drawn = 0;
+    for (int column = 0; column < kWindowColumns; ++column) {
+        if (qint64(column) * g_nTileWidth > size.width())
+            continue;
+        for (int row = 0; row < kWindowRows; ++row) {
+            if (qint64(row) * g_nTileHeight + kTileTop > size.height())
+                break;
+            drawn += DrawTile(painter, setFolder, column, row) ? 1 : 0;
+        }
+    }
+    return drawn;
+}
+
+// The map shows nothing: note it, and pull the position back into the level for the next paint.
+void ReportNoTiles(QPainter& painter, const QFont& font) {
+    g_bMoved = 1;
+    g_nTbX = ClampTilePosition(g_nTbX, CountTileColumns());
+    g_nTbY = ClampTilePosition(g_nTbY, CountTileRows());
+    DrawMapLines(painter, 5, 100, kLineSpacing, kNoTilesLines, font);
+}
+
+void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
+    const QFont smallFont = MapFont(device, 6, 12);
+    DrawMapText(painter, QPoint(80, 0), QString::number(g_nZoom), MapFont(device, 3, 6));
+    DrawButtonStrip(painter);
+    DrawMapText(painter, QPoint(410, 8), TileStatusText(g_nTbX, g_nTbY, g_fTbLat, g_fTbLon), smallFont);
+
+    int drawn = 0;
+    if (g_szAtlasFolder.isEmpty()) {
+        g_nTbX = 0;
+        g_nTbY = 0;
+        GetLevelFolder();
+        if (g_szAtlasFolder.isEmpty()) {
+            DrawMapLines(painter, 5, 100, kLineSpacing, kNoFolderLines, smallFont);
+            ++drawn;
+        }
+    }
+    // Without a level folder the tile names would be looked up from the file-system root.
+    if (!g_szAtlasFolder.isEmpty())
+        drawn += DrawTileWindow(painter, size);
+    if (drawn == 0)
+        ReportNoTiles(painter, smallFont);
+}
+
+} // namespace
+
+void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
+    if (g_bPanView == 1) {
+        DrawPanImage(target, clipBox);
+        return;
+    }
+    if (!target.isActive() || !target.device() || clipBox.isEmpty())
+        return;
+    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
+    if (!buffer)
+        return;
+    {
+        QPainter painter(&*buffer);
+        DrawMap(painter, *target.device(), clipBox.size());
+    }
+    CopyBackBuffer(target, clipBox, *buffer);
+}

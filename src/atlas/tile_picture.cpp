@@ -1,0 +1,27 @@
+#include "atlas/tile_picture.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+// A tile far beyond this is not a tile of a map level: it is skipped before anything is decoded, so a bogus
+// file cannot make a paint take gigabytes.
+constexpr int kMaxTileSide = 4096;
+constexpr int kMaxTileMegabytes = 64;
+
+} // namespace
+
+bool DrawTilePicture(QPainter& painter, const QPoint& at, const QString& path) {
+    QImageReader reader(path);
+    reader.setAllocationLimit(kMaxTileMegabytes);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxTileSide || size.height() > kMaxTileSide))
+        return false;
+    const QImage tile = reader.read();
+    if (tile.isNull())
+        return false;
+    painter.drawImage(at, tile);
+    return true;
+}

@@ -1,0 +1,21 @@
+#include "platform/status_text.h"
+
+#include <cmath>
+
+namespace {
+
+// The C library prints a NaN with its sign ("-nan"); the map shows one spelling whatever the sign.
+QString Coordinate(float value) {
+    if (std::isnan(value))
+        return QStringLiteral("nan");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    return QString::asprintf("%f", double(value));
+}
+
+} // namespace
+
+QString TileStatusText(qint32 x, qint32 y, float lat, float lon) {
+    return QString::asprintf("Tile  X %d, Y %d, ", int(x), int(y)) + Coordinate(lat) + QStringLiteral("   ") +
+           Coordinate(lon);
+}
