@@ -3,6 +3,7 @@
 #include "atlas/calibration.h"
 #include "atlas/level_folder.h"
 #include "atlas/level_steps.h"
+#include "atlas/tile_moves.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "state/map_state.h"
 #include "view/invalidate.h"
@@ -17,33 +18,6 @@ namespace {
 constexpr int kStripHeight = 32;
 constexpr int kPanCell = 80;
 constexpr int kDefaultViewSide = 600;
-
-void MoveLeft() {
-    if (g_nTbX > 0) {
-        --g_nTbX;
-        g_bMoved = 1;
-    }
-}
-
-void MoveUp() {
-    if (g_nTbY > 0) {
-        --g_nTbY;
-        g_bMoved = 1;
-    }
-}
-
-// Right and down have no end; they stop only where the number itself would overflow.
-void MoveRight() {
-    if (g_nTbX < std::numeric_limits<qint32>::max())
-        ++g_nTbX;
-    g_bMoved = 1;
-}
-
-void MoveDown() {
-    if (g_nTbY < std::numeric_limits<qint32>::max())
-        ++g_nTbY;
-    g_bMoved = 1;
-}
 
 void ShowPanView() {
     g_bPanView = 1;
@@ -67,10 +41,10 @@ struct StripButton {
 const std::array<StripButton, 8> kStripButtons{{
     {126, 158, [](CTarnwellView*) { AtlasZoomIn(); }},
     {159, 192, [](CTarnwellView*) { AtlasZoomOut(); }},
-    {278, 310, [](CTarnwellView*) { MoveLeft(); }},
-    {310, 342, [](CTarnwellView*) { MoveUp(); }},
-    {342, 374, [](CTarnwellView*) { MoveDown(); }},
-    {374, 406, [](CTarnwellView*) { MoveRight(); }},
+    {278, 310, [](CTarnwellView*) { MoveAtlasLeft(); }},
+    {310, 342, [](CTarnwellView*) { MoveAtlasUp(); }},
+    {342, 374, [](CTarnwellView*) { MoveAtlasDown(); }},
+    {374, 406, [](CTarnwellView*) { MoveAtlasRight(); }},
     {218, 271, [](CTarnwellView*) { ShowPanView(); }},
     {1, 78, ChooseZoom},
 }};

@@ -2,7 +2,7 @@
 
 #include "platform/directory_listing.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -27,13 +27,20 @@ bool MatchFolded(QStringView pattern, QStringView name) {
     return p == pattern.size();
 }
 
-// "*_<px>_<py>.*", the shape of every tile search, answers from the listing's index.
+bool AllDigits(QStringView text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// "*_<px>_<py>.*", the shape of every tile search, answers from the listing's index with the key "<px>_<py>".
 std::optional<QString> TilePositionKey(const QString& pattern) {
-    static const QRegularExpression shape(QStringLiteral("^\\*_([0-9]+_[0-9]+)\\.\\*$"));
-    const QRegularExpressionMatch match = shape.match(pattern);
-    if (!match.hasMatch())
+    if (!pattern.startsWith(QLatin1String("*_")) || !pattern.endsWith(QLatin1String(".*")))
         return std::nullopt;
-    return match.captured(1);
+    const QStringView key = QStringView(pattern).mid(2, pattern.size() - 4);
+    const qsizetype underscore = key.indexOf(u'_');
+    if (underscore < 0 || !AllDigits(key.left(underscore)) || !AllDigits(key.mid(underscore + 1)))
+        return std::nullopt;
+    return key.toString();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "atlas/level_steps.h"
 #include "atlas/screen_moves.h"
 #include "atlas/tile_count.h"
+#include "atlas/tile_moves.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 #include "view/tarnwell_view.h"
@@ -30,6 +31,19 @@ void OsmHome() {
         }
     }
     g_bMoved = 1;
+}
+
+void MoveAtlasOneTile(int arrowKey) {
+    switch (arrowKey) {
+    case Qt::Key_Left:
+        return MoveAtlasLeft();
+    case Qt::Key_Up:
+        return MoveAtlasUp();
+    case Qt::Key_Right:
+        return MoveAtlasRight();
+    default:
+        return MoveAtlasDown();
+    }
 }
 
 int AtLeastZero(int value) {
@@ -93,23 +107,11 @@ bool CTarnwellView::OnTrekbuddyKey(int key, bool keypad) {
         g_pMapWnd = this;
     switch (key) {
     case Qt::Key_Left:
-        if (mapSet && g_nTbX > 0) {
-            --g_nTbX;
-            g_bMoved = 1;
-        }
-        return true;
     case Qt::Key_Up:
-        if (mapSet && g_nTbY > 0) {
-            --g_nTbY;
-            g_bMoved = 1;
-        }
-        return true;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        if (mapSet) {
-            ++(key == Qt::Key_Right ? g_nTbX : g_nTbY);
-            g_bMoved = 1;
-        }
+        if (mapSet)
+            MoveAtlasOneTile(key);
         return true;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
