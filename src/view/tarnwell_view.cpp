@@ -1,6 +1,7 @@
 #include "view/tarnwell_view.h"
 
 #include "app/tarnwell_doc.h"
+#include "atlas/calibration.h"
 #include "atlas/level_folder.h"
 #include "atlas/trekbuddy.h"
 #include "osm/osm_view.h"
@@ -68,8 +69,11 @@ void CTarnwellView::OnInitialUpdate() {
     g_pOsmView = m_pOsmView.get();
 
     g_nZoom = 12;
-    if (m_pTrekbuddy)
+    if (m_pTrekbuddy) {
         LoadLevel();
+        // The status text shows the calibrated position of the first tile from the first paint on, not 0, 0.
+        ReadCalibration();
+    }
 }
 
 void CTarnwellView::OnDraw(QPainter& painter, const QRect& clipBox, bool printing) {

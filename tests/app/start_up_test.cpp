@@ -23,6 +23,8 @@ TEST(StartUp, WithTheSampleAtlasTheViewStartsAtLevel12TopLeft) {
         EXPECT_EQ(g_nTileHeight, 256);
         EXPECT_EQ(g_szAtlasFolder, sample + QStringLiteral("/12"));
         EXPECT_EQ(g_bMoved, 1);
+        EXPECT_NEAR(g_fTbLat, 51.55f, 1e-4f) << "the calibrated position shows from the start";
+        EXPECT_NEAR(g_fTbLon, 1.25f, 1e-4f);
         EXPECT_EQ(g_wszOsmUrl, kOsmStandardServerUrl);
         EXPECT_EQ(g_wszOsmServer, kOsmStandardServerUrl);
         EXPECT_EQ(g_pView, app.View());
