@@ -7,9 +7,6 @@
 #include "support/test_env.h"
 
 #include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -28,26 +25,17 @@ QString MakeAtlas(const QStringList& entries) {
 TEST(LevelFolder, ExactNameWinsThenSuffixThenThePatternItself) {
     const QString atlas = MakeAtlas({QStringLiteral("Reading 05"), QStringLiteral("05"),
                                      QStringLiteral("Layer 20"), QStringLiteral("Reading 112")});
-    g_nZoom = 5;
-    EXPECT_EQ(GetLevelFolder(), atlas + QStringLiteral("/05"));
-    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/05"));
-
-    g_nZoom = 20;
-    GetLevelFolder();
-    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 20"));
-
-    g_nZoom = 12;
-    GetLevelFolder();
-    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Reading 112")) << "112 ends in 12";
-
-    g_nZoom = 13;
-    GetLevelFolder();
-    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/*13"));
-    EXPECT_EQ(CountTileColumns(), 0);
-
-    g_nZoom = 7;
-    GetLevelFolder();
-    EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/*07"));
+    struct Case {
+        quint32 zoom;
+        const char* level;
+    };
+    for (const Case& c : {Case{5, "/05"}, Case{20, "/Layer 20"}, Case{12, "/Reading 112"}, Case{13, "/*13"},
+                          Case{7, "/*07"}}) {
+        g_nZoom = c.zoom;
+        EXPECT_EQ(GetLevelFolder(), atlas + QLatin1String(c.level));
+        EXPECT_EQ(g_szAtlasFolder, atlas + QLatin1String(c.level));
+    }
+    EXPECT_EQ(CountTileColumns(), 0) << "the pattern names no folder";
 }
 
 TEST(LevelFolder, TwoSuffixMatchesTakeTheFirstTheFolderLists) {
@@ -74,11 +62,7 @@ TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
 }
 
 TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
-    const QString blocked = TestEnv::TempFolder() + QStringLiteral("/blocked");
-    QFile file(blocked);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked + QStringLiteral("/config"));
+    TestEnv::BlockSettingsStore();
     g_wszLevelFolder = QStringLiteral("old");
     EXPECT_FALSE(FindLevelFolder());
     EXPECT_TRUE(g_wszLevelFolder.isEmpty());

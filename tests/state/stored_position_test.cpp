@@ -4,7 +4,6 @@
 #include "state/stored_position.h"
 #include "support/test_env.h"
 
-#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -75,12 +74,7 @@ TEST(StoredPosition, ZoomWritesKeepTheirThirtyTwoBits) {
 }
 
 TEST(StoredPosition, StoreThatCannotBeCreatedFailsQuietly) {
-    // A file where the settings folder should be: the store can be neither created nor written.
-    const QString blocked = TestEnv::TempFolder() + QStringLiteral("/blocked");
-    QFile file(blocked);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked + QStringLiteral("/config"));
+    TestEnv::BlockSettingsStore();
     EXPECT_FALSE(SettingsStore::CreateKey());
     EXPECT_FALSE(SettingsStore::WriteAtlasZoom(12));
     EXPECT_FALSE(SettingsStore::ReadAtlasFolder().has_value());

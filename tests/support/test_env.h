@@ -19,6 +19,9 @@ QStringList MessageTexts();
 // The sample atlas that the build draws.
 QString SampleAtlas();
 
+// Puts a file where the settings folder should be, so that the store can be neither created nor written.
+void BlockSettingsStore();
+
 // A folder of the test case's own, removed when it ends.
 QString TempFolder();
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -43,6 +45,13 @@ QStringList MessageTexts() {
     for (const Message& message : g_messages)
         texts.append(message.text);
     return texts;
+}
+
+void BlockSettingsStore() {
+    const QString store =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex")).fileName();
+    QFile blocker(QFileInfo(store).absolutePath());
+    blocker.open(QIODevice::WriteOnly);
 }
 
 QString SampleAtlas() {
