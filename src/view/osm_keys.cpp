@@ -4,6 +4,7 @@
 #include "state/osm_zoom_steps.h"
 
 #include <Qt>
+#include <limits>
 
 namespace {
 
@@ -27,6 +28,12 @@ void OsmHome() {
     g_bMoved = 1;
 }
 
+// One tile along a row or column; the numbers have no limit but their own range.
+void Step(qint32& position, int delta) {
+    if (delta < 0 ? position > std::numeric_limits<qint32>::min() : position < std::numeric_limits<qint32>::max())
+        position += delta;
+}
+
 } // namespace
 
 bool OnOsmKey(int key, bool keypad) {
@@ -34,7 +41,7 @@ bool OnOsmKey(int key, bool keypad) {
     switch (key) {
     case Qt::Key_Left:
         if (mapSet) {
-            --g_nOsmX;
+            Step(g_nOsmX, -1);
             if (g_nTbX > 0)
                 g_bMoved = 1;
         }
@@ -42,18 +49,18 @@ bool OnOsmKey(int key, bool keypad) {
     case Qt::Key_Up:
     case Qt::Key_PageUp:
         if (mapSet)
-            --g_nOsmY;
+            Step(g_nOsmY, -1);
         return true;
     case Qt::Key_Right:
         if (mapSet) {
-            ++g_nOsmX;
+            Step(g_nOsmX, 1);
             g_bMoved = 1;
         }
         return true;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
         if (mapSet) {
-            ++g_nOsmY;
+            Step(g_nOsmY, 1);
             g_bMoved = 1;
         }
         return true;
