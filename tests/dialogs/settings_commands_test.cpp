@@ -1,13 +1,10 @@
 #include "app/settings_commands.h"
 #include "dialog_driver.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/atlas_folder_dialog.h"
-#include "dialogs/atlas_zoom_dialog.h"
 #include "state/map_state.h"
-#include "state/settings_store.h"
 
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace DialogDriver;
 
@@ -16,77 +13,45 @@ namespace {
 // What the test saw while a command's dialog was up.
 struct WhileUp {
     quint32 mapType = 0;
-    QString caption;
     QWidget* parent = nullptr;
 };
 
-// Records the dialog, presses `arrow` (if any) on a zoom dialog, then clicks `button`.
-void Answer(WhileUp& seen, const QString& button, const char* arrow = nullptr) {
+// Records the dialog, presses `arrow` (if any), then clicks `button`.
+WhileUp RunCommand(void (*command)(), const QString& button, const char* arrow = nullptr) {
+    WhileUp seen;
     WhenModal([&seen, button, arrow](QWidget* dialog) {
-        seen = {g_nMapType, dialog->windowTitle(), dialog->parentWidget()};
+        seen = {g_nMapType, dialog->parentWidget()};
         if (arrow)
             Click(dialog->findChild<QToolButton*>(QString::fromLatin1(arrow)));
         Click(dialog, button);
     });
+    command();
+    return seen;
 }
 
 } // namespace
 
-TEST(SettingsCommands, ZoomCommandFromTheTrekbuddyMapStartsFromTheOsmDefault) {
+TEST(SettingsCommands, DialogCommandsSetTheMapTypeAroundTheirDialogs) {
     QWidget window;
-    QWidget* map = new QWidget(&window);
-    g_pMapWnd = map;
+    g_pMapWnd = new QWidget(&window);
     g_nMapType = kMapTypeTrekbuddy;
-    g_nZoom = 15;
-    g_nOsmX = 7;
-    g_nOsmY = 9;
-    WhileUp seen;
-    Answer(seen, QStringLiteral("OK"), "zoomUp");
-    OnViewSetosmzoomlevel();
-    EXPECT_EQ(seen.caption, QStringLiteral("Choose a layer display zoom."));
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = std::tuple(15u, 7, 9);
+    WhileUp seen = RunCommand(OnViewSetosmzoomlevel, QStringLiteral("OK"), "zoomUp");
     EXPECT_EQ(seen.mapType, kMapTypeDialog);
     EXPECT_EQ(seen.parent, &window);
     EXPECT_EQ(g_nMapType, kMapTypeOsm);
-    EXPECT_EQ(g_nZoom, 13u);
-    EXPECT_EQ(g_nOsmX, 4064);
-    EXPECT_EQ(g_nOsmY, 2724);
-    g_pMapWnd = nullptr;
-}
+    EXPECT_EQ(std::tuple(g_nZoom, g_nOsmX, g_nOsmY), std::tuple(13u, 4064, 2724)) << "from the OSM default";
 
-TEST(SettingsCommands, ZoomCommandOnTheOsmMapKeepsItsPosition) {
-    g_nMapType = kMapTypeOsm;
-    g_nZoom = 14;
-    g_nOsmX = 100;
-    g_nOsmY = -200;
-    WhileUp seen;
-    Answer(seen, QStringLiteral("Cancel"));
-    OnViewSetosmzoomlevel();
-    EXPECT_EQ(seen.mapType, kMapTypeDialog);
-    EXPECT_EQ(seen.parent, nullptr);
-    EXPECT_EQ(g_nMapType, kMapTypeOsm);
-    EXPECT_EQ(g_nZoom, 14u);
-    EXPECT_EQ(g_nOsmX, 100);
-    EXPECT_EQ(g_nOsmY, -200);
-}
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = std::tuple(14u, 100, -200);
+    RunCommand(OnViewSetosmzoomlevel, QStringLiteral("Cancel"));
+    EXPECT_EQ(std::tuple(g_nZoom, g_nOsmX, g_nOsmY), std::tuple(14u, 100, -200)) << "the OSM map stays put";
 
-TEST(SettingsCommands, AtlasFolderCommandEndsOnTheTrekbuddyMapEvenAfterCancel) {
-    SettingsStore::WriteAtlasFolder(QStringLiteral("/maps"));
-    g_nMapType = kMapTypeOsm;
-    WhileUp seen;
-    Answer(seen, QStringLiteral("Cancel"));
-    OnTrekbuddyDefaultatlasfolder();
-    EXPECT_EQ(seen.caption, QStringLiteral("Default OSM and Trekbuddy atlas folder"));
+    seen = RunCommand(OnTrekbuddyDefaultatlasfolder, QStringLiteral("Cancel"));
     EXPECT_EQ(seen.mapType, kMapTypeDialog);
     EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);
-    EXPECT_EQ(SettingsStore::ReadAtlasFolder(), QStringLiteral("/maps"));
-}
 
-TEST(SettingsCommands, AboutLeavesTheMapTypeAlone) {
     g_nMapType = kMapTypeOsm;
-    WhileUp seen;
-    Answer(seen, QStringLiteral("OK"));
-    OnAppAbout();
-    EXPECT_EQ(seen.caption, QStringLiteral("About Tarnwell"));
+    seen = RunCommand(OnAppAbout, QStringLiteral("OK"));
     EXPECT_EQ(seen.mapType, kMapTypeOsm);
     EXPECT_EQ(g_nMapType, kMapTypeOsm);
 }
