@@ -102,7 +102,8 @@ TEST(ViewKeys, RightButtonOpensTheEditMenu) {
     CTarnwellView* view = window.app.View();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
     QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
-    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QStringList texts;
     for (QAction* action : menu->actions())
