@@ -3,10 +3,7 @@
 #include "app/tarnwell_doc.h"
 #include "view/tarnwell_view.h"
 
-#include <QSize>
-
-// The program's view, shown at a given size and initialised as at start-up, so that it has its Trekbuddy map
-// and the map state points at it.
+// The program's view shown at `size` and, unless told otherwise, initialised as at start-up.
 struct ShownView {
     CTarnwellDoc document;
     CTarnwellView view{&document};
