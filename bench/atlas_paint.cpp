@@ -22,7 +22,8 @@
 namespace {
 
 constexpr int kLevelSide = 100;
-constexpr int kRounds = 20;
+constexpr int kRounds = 8;
+constexpr int kAttempts = 5;
 const QSize kView(1920, 1080);
 
 bool BuildLevelOnce(const QString& atlas) {
@@ -113,9 +114,14 @@ int main(int argc, char** argv) {
             const qint32 y = (i * 23 + round * 7 + 7) % (kLevelSide - 6);
             g_nTbX = x;
             g_nTbY = y;
-            const double paintMs = PaintMs(target);
+            // The best of a few interleaved tries at each position: a shared machine slows single tries at
+            // random, and both sides must see the same conditions.
             const QStringList paths = VisibleTiles(setFolder);
-            const double decodeMs = DecodeMs(paths);
+            double paintMs = 1e9, decodeMs = 1e9;
+            for (int attempt = 0; attempt < kAttempts; ++attempt) {
+                paintMs = std::min(paintMs, PaintMs(target));
+                decodeMs = std::min(decodeMs, DecodeMs(paths));
+            }
             if (round < 0 || g_nTbX != x || g_nTbY != y)
                 continue; // the first round only warms the file cache
             paints.push_back(paintMs);
@@ -124,8 +130,9 @@ int main(int argc, char** argv) {
         }
     }
     const double paint = Mean(paints), decode = Mean(decodes);
-    std::printf("DrawAtlas %dx%d: %.2f ms per paint (mean of %zu paints at 20 positions; median %.2f)\n",
-                kView.width(), kView.height(), paint, paints.size(), Median(paints));
+    std::printf(
+        "DrawAtlas %dx%d: %.2f ms per paint (mean of %zu positions, best of %d tries each; median %.2f)\n",
+        kView.width(), kView.height(), paint, paints.size(), kAttempts, Median(paints));
     std::printf("Decoding the same %d tiles alone: %.2f ms (mean; median %.2f)\n", tiles, decode,
                 Median(decodes));
     std::printf("Ratio paint / decode: %.3f (of the medians: %.3f)\n", paint / decode,
