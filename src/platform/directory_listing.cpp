@@ -1,5 +1,6 @@
 #include "platform/directory_listing.h"
 
+#include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
 #include <QMutex>
@@ -25,6 +26,15 @@ struct CachedListing {
     Stamp stamp;
     std::shared_ptr<const DirectoryListing> listing;
 };
+
+// File systems with coarse time stamps (FAT on a memory card keeps two seconds) can change a folder without
+// changing its stamp. A listing is kept only when it was read clearly after the folder last changed.
+constexpr qint64 kSettleSeconds = 3;
+
+bool Settled(const Stamp& stamp) {
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    return now - stamp.modified.tv_sec > kSettleSeconds && now - stamp.changed.tv_sec > kSettleSeconds;
+}
 
 constexpr qsizetype kMaxCachedFolders = 32;
 
@@ -88,6 +98,10 @@ std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder) {
     lock.unlock();
     std::shared_ptr<const DirectoryListing> listing = ReadListing(folder);
     lock.relock();
+    if (!Settled(stamp)) {
+        g_cache.remove(folder);
+        return listing;
+    }
     if (g_cache.size() >= kMaxCachedFolders)
         g_cache.clear();
     g_cache.insert(folder, CachedListing{stamp, listing});
