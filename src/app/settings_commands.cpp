@@ -14,14 +14,19 @@ QWidget* DialogParent() {
     return g_pMapWnd ? g_pMapWnd->window() : nullptr;
 }
 
+// Runs a settings dialog with the view drawing nothing behind it, then shows the map `afterwards`.
+template <typename Dialog> void RunBehindMap(quint32 afterwards) {
+    g_nMapType = kMapTypeDialog;
+    Dialog dialog(DialogParent());
+    dialog.exec();
+    g_nMapType = afterwards;
+    InvalidateMapWindow();
+}
+
 } // namespace
 
 void OnTrekbuddyDefaultatlasfolder() {
-    g_nMapType = kMapTypeDialog;
-    CAtlasFolder dialog(DialogParent());
-    dialog.exec();
-    g_nMapType = kMapTypeTrekbuddy;
-    InvalidateMapWindow();
+    RunBehindMap<CAtlasFolder>(kMapTypeTrekbuddy);
 }
 
 void OnViewSetosmzoomlevel() {
@@ -30,11 +35,7 @@ void OnViewSetosmzoomlevel() {
         g_nOsmX = kOsmDefaultX;
         g_nOsmY = kOsmDefaultY;
     }
-    g_nMapType = kMapTypeDialog;
-    CAtlasZoom dialog(DialogParent());
-    dialog.exec();
-    g_nMapType = kMapTypeOsm;
-    InvalidateMapWindow();
+    RunBehindMap<CAtlasZoom>(kMapTypeOsm);
 }
 
 void OnAppAbout() {
