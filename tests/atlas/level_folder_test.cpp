@@ -7,6 +7,8 @@
 #include "support/test_env.h"
 
 #include <QDir>
+#include <QPoint>
+#include <QSize>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -66,9 +68,7 @@ TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
     g_wszLevelFolder = QStringLiteral("old");
     EXPECT_FALSE(FindLevelFolder());
     EXPECT_TRUE(g_wszLevelFolder.isEmpty());
-    ASSERT_EQ(TestEnv::Messages().size(), 1);
-    EXPECT_EQ(TestEnv::Messages()[0].text, kMsgOpenKeyFailed);
-    EXPECT_EQ(TestEnv::Messages()[0].title, QStringLiteral("Tarnwell"));
+    EXPECT_EQ(TestEnv::MessageTexts(), QStringList{kMsgOpenKeyFailed});
 }
 
 TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
@@ -83,17 +83,13 @@ TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
     g_nTbX = g_nTbY = 4;
     LoadLevel();
     EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 14"));
-    EXPECT_EQ(g_nTileWidth, 200);
-    EXPECT_EQ(g_nTileHeight, 100);
-    EXPECT_EQ(g_nTbX, 0);
-    EXPECT_EQ(g_nTbY, 0);
-    EXPECT_EQ(CountTileColumns(), 10);
-    EXPECT_EQ(CountTileRows(), 2);
+    EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(200, 100));
+    EXPECT_EQ(QPoint(g_nTbX, g_nTbY), QPoint(0, 0));
+    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 2));
     EXPECT_EQ(FindLevelFolder(), atlas + QStringLiteral("/Layer 14"));
     EXPECT_GT(g_szAtlasFolder.size(), 400);
 
     g_nZoom = 15;
     LoadLevel();
-    EXPECT_EQ(g_nTileWidth, 256) << "no level: the default size";
-    EXPECT_EQ(g_nTileHeight, 256);
+    EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256)) << "no level: the default size";
 }

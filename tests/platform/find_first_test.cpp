@@ -31,16 +31,17 @@ TEST(FindFirst, WildcardsCaseAndKindsOfEntries) {
     Touch(folder + QStringLiteral("/T_0_0.JPG"));
     QDir(folder).mkdir(QStringLiteral("Reading 12"));
 
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("*_0_0.*")), QStringLiteral("T_0_0.JPG"));
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("t_0_0.jpg")), QStringLiteral("T_0_0.JPG"));
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("?_0_0.jp?")), QStringLiteral("T_0_0.JPG"));
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("*12")), QStringLiteral("Reading 12")) << "folders match too";
-    EXPECT_FALSE(FindFirst(folder, QStringLiteral("*13")));
-    EXPECT_FALSE(FindFirst(folder, QStringLiteral("?_0_0.jpgx")));
+    for (auto [pattern, found] : {std::pair{"*_0_0.*", "T_0_0.JPG"},
+                                  {"t_0_0.jpg", "T_0_0.JPG"},
+                                  {"?_0_0.jp?", "T_0_0.JPG"},
+                                  {"*12", "Reading 12"},
+                                  {"*13", ""},
+                                  {"?_0_0.jpgx", ""}})
+        EXPECT_EQ(FindFirst(folder, QLatin1String(pattern)).value_or(QString()), QLatin1String(found))
+            << pattern;
     EXPECT_FALSE(FindFirst(folder + QStringLiteral("/missing"), QStringLiteral("*")));
     EXPECT_FALSE(FindFirst(folder + QStringLiteral("/*12"), QStringLiteral("*"))) << "a pattern is no folder";
 
-    EXPECT_TRUE(WildcardMatch(QStringLiteral("*"), QString()));
     EXPECT_TRUE(WildcardMatch(QStringLiteral("a*b*c"), QStringLiteral("aXXbYYc")));
     EXPECT_FALSE(WildcardMatch(QStringLiteral("a*b*c"), QStringLiteral("aXXbYY")));
     EXPECT_TRUE(WildcardMatch(QStringLiteral("ΛΕΥΚΆΔΑ*"), QStringLiteral("λευκάδα 12")));
