@@ -4,9 +4,8 @@
 #include "atlas/text_line_reader.h"
 #include "atlas/tile_count.h"
 #include "platform/find_first.h"
+#include "platform/safe_file.h"
 #include "state/map_state.h"
-
-#include <QFile>
 
 namespace {
 
@@ -53,13 +52,13 @@ int ReadCalibration() {
     const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
     if (!name)
         return -1;
-    QFile file(g_szAtlasFolder + QLatin1Char('/') + *name);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::unique_ptr<QFile> file =
+        OpenFileSafely(g_szAtlasFolder + QLatin1Char('/') + *name, kMaxCalibrationBytes);
+    if (!file)
         return -1;
     CalibrationCorners corners = CurrentCorners();
-    ReadCorners(file, corners);
+    ReadCorners(*file, corners);
     StoreCorners(corners);
-    file.close();
     UpdateTopLeftPosition();
     return 0;
 }

@@ -3,11 +3,10 @@
 #include "atlas/tile_count.h"
 #include "platform/find_first.h"
 #include "platform/message_box.h"
+#include "platform/safe_file.h"
 #include "state/map_state.h"
 #include "state/settings_messages.h"
 #include "state/settings_store.h"
-
-#include <QImageReader>
 
 namespace {
 
@@ -66,7 +65,7 @@ void LoadLevel() {
     const std::optional<QString> first = FirstTilePath(g_szAtlasFolder);
     if (!first)
         return;
-    const QSize size = QImageReader(*first).size();
+    const QSize size = SafeImageSize(*first, kMaxTileBytes);
     if (size.isValid() && !size.isEmpty()) {
         g_nTileWidth = size.width();
         g_nTileHeight = size.height();

@@ -4,6 +4,7 @@
 #include "atlas/level_folder.h"
 #include "atlas/tile_count.h"
 #include "platform/find_first.h"
+#include "platform/safe_file.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
 #include "view/invalidate.h"
@@ -109,7 +110,7 @@ int RepositionAfterLevelStep() {
     if (!name)
         return -1;
     SetMainWindowTitle(*name);
-    if (!QFile(g_szAtlasFolder + QLatin1Char('/') + *name).open(QIODevice::ReadOnly))
+    if (!OpenFileSafely(g_szAtlasFolder + QLatin1Char('/') + *name, kMaxCalibrationBytes))
         return -1;
     const qint32 oldCols = AtLeastOne(g_nTbPrevCols);
     const qint32 oldRows = AtLeastOne(g_nTbPrevRows);

@@ -1,8 +1,9 @@
 #include "atlas/pan_view.h"
 
-#include "platform/back_buffer.h"
-#include "platform/map_font.h"
-#include "platform/map_text.h"
+#include "draw/back_buffer.h"
+#include "draw/map_font.h"
+#include "draw/map_text.h"
+#include "platform/safe_file.h"
 #include "state/map_state.h"
 
 #include <QImageReader>
@@ -40,7 +41,11 @@ ShownSize FitPanImage(const QSize& imageSize, const QSize& view) {
 bool DrawPanPicture(QPainter& painter, const QSize& view) {
     if (g_szAtlasFolder.isEmpty())
         return false;
-    QImageReader reader(g_szAtlasFolder + QStringLiteral("/pan.jpg"));
+    const std::unique_ptr<QFile> file =
+        OpenFileSafely(g_szAtlasFolder + QStringLiteral("/pan.jpg"), kMaxPanImageBytes);
+    if (!file)
+        return false;
+    QImageReader reader(file.get());
     const QSize imageSize = reader.size();
     if (!imageSize.isValid() || imageSize.isEmpty())
         return false;

@@ -1,11 +1,11 @@
 #include "atlas/tile_count.h"
 
 #include "platform/find_first.h"
+#include "platform/safe_file.h"
 #include "state/map_state.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 
 namespace {
 
@@ -24,7 +24,7 @@ int CountTiles(const QString& levelFolder, Axis axis) {
     const QString prefix = first->left(at);
     const QString extension = first->mid(at + 3);
 
-    const QSize size = QImageReader(set + QLatin1Char('/') + *first).size();
+    const QSize size = SafeImageSize(set + QLatin1Char('/') + *first, kMaxTileBytes);
     int unit = axis == Axis::Columns ? size.width() : size.height();
     if (!size.isValid() || unit <= 0)
         unit = 256;

@@ -1,5 +1,7 @@
 #include "atlas/tile_picture.h"
 
+#include "platform/safe_file.h"
+
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -9,12 +11,15 @@ namespace {
 // A tile far beyond this is not a tile of a map level: it is skipped before anything is decoded, so a bogus
 // file cannot make a paint take gigabytes.
 constexpr int kMaxTileSide = 4096;
-constexpr int kMaxTileMegabytes = 64;
+constexpr int kMaxTileMegabytes = int(kMaxTileBytes >> 20);
 
 } // namespace
 
 bool DrawTilePicture(QPainter& painter, const QPoint& at, const QString& path) {
-    QImageReader reader(path);
+    const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
+    if (!file)
+        return false;
+    QImageReader reader(file.get());
     reader.setAllocationLimit(kMaxTileMegabytes);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaxTileSide || size.height() > kMaxTileSide))

@@ -5,12 +5,12 @@
 #include "atlas/position_clamp.h"
 #include "atlas/tile_count.h"
 #include "atlas/tile_picture.h"
-#include "platform/back_buffer.h"
-#include "platform/button_strip.h"
+#include "draw/back_buffer.h"
+#include "draw/button_strip.h"
+#include "draw/map_font.h"
+#include "draw/map_text.h"
+#include "draw/status_text.h"
 #include "platform/find_first.h"
-#include "platform/map_font.h"
-#include "platform/map_text.h"
-#include "platform/status_text.h"
 #include "state/map_state.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/status_text.h"
+#include "draw/status_text.h"
 #include "solid_level.h"
 
 #include <QFile>

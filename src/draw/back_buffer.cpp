@@ -1,4 +1,4 @@
-#include "platform/back_buffer.h"
+#include "draw/back_buffer.h"
 
 #include "platform/message_box.h"
 

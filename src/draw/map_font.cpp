@@ -1,4 +1,4 @@
-#include "platform/map_font.h"
+#include "draw/map_font.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

@@ -1,4 +1,4 @@
-#include "platform/button_strip.h"
+#include "draw/button_strip.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/map_text.h"
+#include "draw/map_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>

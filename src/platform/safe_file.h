@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <optional>
+
+// Size limits of the files read from an atlas or the tile cache. A file beyond its limit counts as missing.
+inline constexpr qint64 kMaxCalibrationBytes = qint64(1) << 20;
+inline constexpr qint64 kMaxTileBytes = qint64(64) << 20;
+inline constexpr qint64 kMaxPanImageBytes = qint64(1) << 30;
+
+// The one way atlas and cache files are opened: `path` must name a regular file (after links) of at most
+// `maxBytes` bytes. A FIFO, a device or a link to one counts as missing, and nothing here can block. Null
+// when the file is missing, not regular, too large or cannot be opened.
+std::unique_ptr<QFile> OpenFileSafely(const QString& path, qint64 maxBytes);
+
+// The whole content of the file `path` under the rules of OpenFileSafely; nothing when it cannot be read.
+std::optional<QByteArray> ReadFileSafely(const QString& path, qint64 maxBytes);
+
+// The pixel size an image file declares in its header, read under the rules of OpenFileSafely; an invalid
+// size when the file cannot be read or is not a picture.
+QSize SafeImageSize(const QString& path, qint64 maxBytes);
