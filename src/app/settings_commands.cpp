@@ -4,6 +4,7 @@
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "state/map_state.h"
+#include "state/osm_zoom_steps.h"
 #include "view/invalidate.h"
 
 #include <QWidget>
@@ -30,11 +31,8 @@ void OnTrekbuddyDefaultatlasfolder() {
 }
 
 void OnViewSetosmzoomlevel() {
-    if (g_nMapType != kMapTypeOsm) {
-        g_nZoom = kOsmDefaultZoom;
-        g_nOsmX = kOsmDefaultX;
-        g_nOsmY = kOsmDefaultY;
-    }
+    if (g_nMapType != kMapTypeOsm)
+        ResetOsmPosition();
     RunBehindMap<CAtlasZoom>(kMapTypeOsm);
 }
 

@@ -5,6 +5,7 @@
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "state/map_state.h"
+#include "state/osm_zoom_steps.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
@@ -80,9 +81,7 @@ void CTarnwellApp::UpdateMapTypeChecks() {
 
 void CTarnwellApp::OnOsmResetPosition() {
     if (g_nMapType == kMapTypeOsm) {
-        g_nZoom = kOsmDefaultZoom;
-        g_nOsmX = kOsmDefaultX;
-        g_nOsmY = kOsmDefaultY;
+        ResetOsmPosition();
         m_view->Invalidate(true);
     } else if (g_nMapType == kMapTypeTrekbuddy) {
         m_view->Invalidate(true);

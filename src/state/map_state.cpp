@@ -33,7 +33,6 @@ float g_fPanShownWidth;
 float g_fPanShownHeight;
 
 CTarnwellView* g_pView;
-CTarnwellView* g_pTimerView;
 QWidget* g_pMapWnd;
 COsmView* g_pOsmView;
 CTrekbuddy* g_pTrekbuddy;
@@ -63,7 +62,7 @@ void ResetMapState() {
     g_nPanImageWidth = g_nPanImageHeight = 0;
     g_fPanShownWidth = g_fPanShownHeight = 0.0f;
 
-    g_pView = g_pTimerView = nullptr;
+    g_pView = nullptr;
     g_pMapWnd = nullptr;
     g_pOsmView = nullptr;
     g_pTrekbuddy = nullptr;

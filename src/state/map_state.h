@@ -59,7 +59,6 @@ extern float g_fPanShownHeight;
 
 // Shared objects, owned elsewhere.
 extern CTarnwellView* g_pView;
-extern CTarnwellView* g_pTimerView;
 extern QWidget* g_pMapWnd;
 extern COsmView* g_pOsmView;
 extern CTrekbuddy* g_pTrekbuddy;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class CTarnwellDoc;
 class CTrekbuddy;
@@ -59,6 +60,8 @@ private:
     // Whether any part of the view can be seen.
     bool HasVisibleArea() const;
     bool OnTrekbuddyKey(int key, bool keypad);
+    // A level step names the new level's calibration file in the main window's title.
+    void ShowLevelTitle(const std::optional<QString>& title);
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 
