@@ -3,6 +3,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
+#include "dialogs/osm_source_dialog.h"
 #include "state/map_state.h"
 #include "view/invalidate.h"
 
@@ -36,6 +37,10 @@ void OnViewSetosmzoomlevel() {
         g_nOsmY = kOsmDefaultY;
     }
     RunBehindMap<CAtlasZoom>(kMapTypeOsm);
+}
+
+void OnOsmSetosmsource() {
+    RunBehindMap<COSMSource>(kMapTypeOsm);
 }
 
 void OnAppAbout() {

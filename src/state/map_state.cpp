@@ -32,6 +32,9 @@ qint32 g_nPanImageHeight;
 float g_fPanShownWidth;
 float g_fPanShownHeight;
 
+qint32 g_nOsmSourceSel;
+qint32 g_bOsmPreviewShown;
+
 CTarnwellView* g_pView;
 CTarnwellView* g_pTimerView;
 QWidget* g_pMapWnd;
@@ -62,6 +65,9 @@ void ResetMapState() {
 
     g_nPanImageWidth = g_nPanImageHeight = 0;
     g_fPanShownWidth = g_fPanShownHeight = 0.0f;
+
+    g_nOsmSourceSel = 0;
+    g_bOsmPreviewShown = 0;
 
     g_pView = g_pTimerView = nullptr;
     g_pMapWnd = nullptr;
