@@ -13,6 +13,7 @@ qint32 g_nTbPrevY;
 qint32 g_bPanView;
 qint32 g_bMoved;
 qint32 g_bOsmRepaint;
+std::atomic<quint64> g_nBytesDownloaded;
 
 QString g_szAtlasFolder;
 QString g_wszOsmServer;
@@ -52,6 +53,7 @@ void ResetMapState() {
     g_nTileWidth = g_nTileHeight = 0;
     g_nTbPrevX = g_nTbPrevY = 0;
     g_bPanView = g_bMoved = g_bOsmRepaint = 0;
+    g_nBytesDownloaded = 0;
 
     g_szAtlasFolder.clear();
     g_wszOsmServer.clear();

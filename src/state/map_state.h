@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <atomic>
 
 class CTarnwellView;
 class COsmView;
@@ -35,6 +36,9 @@ extern qint32 g_nTbPrevY;
 extern qint32 g_bPanView;
 extern qint32 g_bMoved;
 extern qint32 g_bOsmRepaint;
+
+// Bytes written to the cache file of the tile being downloaded; the download thread writes it.
+extern std::atomic<quint64> g_nBytesDownloaded;
 
 // Paths and URLs, whole Unicode strings.
 extern QString g_szAtlasFolder;  // the OSM cache folder with a trailing '/', or the current level folder
