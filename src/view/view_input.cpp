@@ -1,4 +1,5 @@
 #include "atlas/atlas_click.h"
+#include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "view/osm_keys.h"
 #include "view/tarnwell_view.h"
@@ -32,6 +33,8 @@ void CTarnwellView::OnLButtonDown(const QPoint& point) {
         return;
     if (g_nMapType == kMapTypeTrekbuddy)
         OnAtlasClick(this, point);
+    else if (g_nMapType == kMapTypeOsm && g_pOsmView && g_pOsmView->OnOsmClick(point))
+        Invalidate();
 }
 
 void CTarnwellView::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,9 @@
 #include "state/map_state.h"
 #include "state/settings_store.h"
 #include "support/test_env.h"
+#include "support/tile_server.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -39,6 +41,33 @@ inline void WriteSolid(int x, int y) {
     ASSERT_TRUE(tile.save(TileFile(12, x, y)));
 }
 
+// The PNG file of WriteSolid's tile, as a server sends it.
+inline QByteArray SolidPng(int x, int y) {
+    QImage tile(256, 256, QImage::Format_RGB32);
+    tile.fill(CellColour(x, y));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    tile.save(&buffer, "PNG");
+    return png;
+}
+
+// Has `server` answer every zoom-12 tile of `columns` x `rows` from (2032, 1362) with its one-colour PNG.
+inline void ServeArea(TileServer& server, int columns, int rows) {
+    for (int y = 1362; y < 1362 + rows; ++y)
+        for (int x = 2032; x < 2032 + columns; ++x)
+            server.SetAnswer(QStringLiteral("/12/%1/%2.png").arg(x).arg(y).toLatin1(),
+                             {200, SolidPng(x, y), TileServer::Fault::None, {}});
+}
+
+// The paths the server was asked for, in order.
+inline QStringList RequestedPaths(const TileServer& server) {
+    QStringList paths;
+    for (const TileServer::Request& request : server.Requests())
+        paths.append(QString::fromLatin1(request.path));
+    return paths;
+}
+
 inline void WriteEmpty(int z, int x, int y) {
     QFile file(TileFile(z, x, y));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -66,8 +95,9 @@ inline bool ShowsNoTilesNote(const QImage& image) {
     return HasWhite(image, QRect(5, 99, 300, 14)) && HasWhite(image, QRect(5, 299, 300, 14));
 }
 
-// The map at zoom 12 from tile (2032, 1362), downloading from `server`.
+// The map at zoom 12 from tile (2032, 1362) over the cache folder, downloading from `server`.
 inline void Enter(const QString& server) {
+    Folder();
     g_nMapType = kMapTypeOsm;
     g_nZoom = 12;
     std::tie(g_nOsmX, g_nOsmY) = std::tuple{2032, 1362};
