@@ -132,6 +132,11 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
     return true;
 }
 
+QImage LandscapeTile(int column, int row, int columns, int rows) {
+    const Level level{QStringLiteral("12"), columns, rows};
+    return Tile(level, column, row, QSizeF(columns * 256, rows * 256), QStringLiteral("Level 12"));
+}
+
 std::vector<Level> SampleLevels() {
     Level coarse{QStringLiteral("Sample 11"), 4, 3};
     Level middle{QStringLiteral("12"), 8, 6};

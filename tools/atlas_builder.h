@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,10 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
 
 // The calibration file text of a level with the given corners.
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& corners);
+
+// One 256 x 256 tile of the synthetic landscape spread over `columns` x `rows` tiles: areas, a river, roads
+// and a label, as real map tiles have.
+QImage LandscapeTile(int column, int row, int columns, int rows);
 
 // The three levels of the bundled sample atlas: "Sample 11", "12" and "Sample 13".
 std::vector<Level> SampleLevels();

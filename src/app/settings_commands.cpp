@@ -3,6 +3,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
+#include "dialogs/osm_source_dialog.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 #include "view/invalidate.h"
@@ -34,6 +35,10 @@ void OnViewSetosmzoomlevel() {
     if (g_nMapType != kMapTypeOsm)
         ResetOsmPosition();
     RunBehindMap<CAtlasZoom>(kMapTypeOsm);
+}
+
+void OnOsmSetosmsource() {
+    RunBehindMap<COSMSource>(kMapTypeOsm);
 }
 
 void OnAppAbout() {

@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
+#include "osm/tile_cleaner.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 #include "view/tarnwell_view.h"
@@ -61,6 +62,9 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
     frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
+    frame.Bind(ID_OSM_CLEANTILES, [this] { OnOsmCleanTiles(); });
+    frame.Bind(ID_VIEW_MAPTYPE6OSM, [view] { view->OnViewMaptype6osm(); });
+    frame.Bind(ID_OSM_SETOSMSOURCE, OnOsmSetosmsource);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
@@ -86,6 +90,15 @@ void CTarnwellApp::OnOsmResetPosition() {
     } else if (g_nMapType == kMapTypeTrekbuddy) {
         m_view->Invalidate(true);
     }
+}
+
+void CTarnwellApp::OnOsmCleanTiles() {
+    if (g_nMapType != kMapTypeOsm)
+        return;
+    g_pMapWnd = m_view;
+    const bool shown = m_view->isVisible() && !m_view->visibleRegion().isEmpty();
+    CClean().RemoveZeroSizeTiles(shown ? m_view->size() : QSize());
+    m_view->Invalidate(true);
 }
 
 void CTarnwellApp::UpdateTitle() {

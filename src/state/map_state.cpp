@@ -13,6 +13,7 @@ qint32 g_nTbPrevY;
 qint32 g_bPanView;
 qint32 g_bMoved;
 qint32 g_bOsmRepaint;
+std::atomic<quint64> g_nBytesDownloaded;
 
 QString g_szAtlasFolder;
 QString g_wszOsmServer;
@@ -32,6 +33,9 @@ qint32 g_nPanImageHeight;
 float g_fPanShownWidth;
 float g_fPanShownHeight;
 
+qint32 g_nOsmSourceSel;
+qint32 g_bOsmPreviewShown;
+
 CTarnwellView* g_pView;
 QWidget* g_pMapWnd;
 COsmView* g_pOsmView;
@@ -48,6 +52,7 @@ void ResetMapState() {
     g_nTileWidth = g_nTileHeight = 0;
     g_nTbPrevX = g_nTbPrevY = 0;
     g_bPanView = g_bMoved = g_bOsmRepaint = 0;
+    g_nBytesDownloaded = 0;
 
     g_szAtlasFolder.clear();
     g_wszOsmServer.clear();
@@ -61,6 +66,9 @@ void ResetMapState() {
 
     g_nPanImageWidth = g_nPanImageHeight = 0;
     g_fPanShownWidth = g_fPanShownHeight = 0.0f;
+
+    g_nOsmSourceSel = 0;
+    g_bOsmPreviewShown = 0;
 
     g_pView = nullptr;
     g_pMapWnd = nullptr;

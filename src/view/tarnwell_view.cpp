@@ -123,6 +123,19 @@ void CTarnwellView::OnViewMaptype7trekbuddy() {
         g_pView->Invalidate(true);
 }
 
+void CTarnwellView::OnViewMaptype6osm() {
+    g_wszOsmUrl = g_wszOsmServer;
+    g_nZoom = kOsmDefaultZoom;
+    g_nOsmX = kOsmDefaultX;
+    g_nOsmY = kOsmDefaultY;
+    g_nMapType = kMapTypeOsm;
+    if (!g_pOsmView)
+        return;
+    g_pMapWnd = this;
+    repaint();
+    Invalidate();
+}
+
 void CTarnwellView::OnViewRefresh() {
     Invalidate();
 }

@@ -41,6 +41,7 @@ public:
 
     // View commands.
     void OnViewMaptype7trekbuddy();
+    void OnViewMaptype6osm();
     void OnViewRefresh();
     void OnMapStartposition();
     void OnMapGetscreenmap();

@@ -1,6 +1,7 @@
 #include "atlas/atlas_click.h"
 #include "atlas/level_folder.h"
 #include "dialogs/atlas_zoom_dialog.h"
+#include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "view/osm_keys.h"
 #include "view/tarnwell_view.h"
@@ -32,6 +33,11 @@ bool CTarnwellView::HasVisibleArea() const {
 void CTarnwellView::OnLButtonDown(const QPoint& point) {
     if (!HasVisibleArea())
         return;
+    if (g_nMapType == kMapTypeOsm) {
+        if (g_pOsmView && g_pOsmView->OnOsmClick(point))
+            Invalidate();
+        return;
+    }
     if (g_nMapType != kMapTypeTrekbuddy)
         return;
     g_pMapWnd = this;
