@@ -15,16 +15,20 @@ constexpr int kMaxTileMegabytes = int(kMaxTileBytes >> 20);
 
 } // namespace
 
-bool DrawTilePicture(QPainter& painter, const QPoint& at, const QString& path) {
+QImage ReadTilePicture(const QString& path) {
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
     if (!file)
-        return false;
+        return {};
     QImageReader reader(file.get());
     reader.setAllocationLimit(kMaxTileMegabytes);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaxTileSide || size.height() > kMaxTileSide))
-        return false;
-    const QImage tile = reader.read();
+        return {};
+    return reader.read();
+}
+
+bool DrawTilePicture(QPainter& painter, const QPoint& at, const QString& path) {
+    const QImage tile = ReadTilePicture(path);
     if (tile.isNull())
         return false;
     painter.drawImage(at, tile);
