@@ -60,7 +60,8 @@ QRadioButton* Radio(const QString& text, const QRect& at, QWidget* parent) {
     auto* radio = new QRadioButton(text, parent);
     // Each choice is kept exclusive by the handlers, as each button stands in a group of its own.
     radio->setAutoExclusive(false);
-    radio->setGeometry(at);
+    // As wide as its text, so that a click beside the text does not count.
+    radio->setGeometry(QRect(at.topLeft(), QSize(radio->sizeHint().width(), at.height())));
     return radio;
 }
 

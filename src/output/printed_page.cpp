@@ -35,6 +35,8 @@ bool PrintMapPage(QPrinter& printer, const PrintRequest& request, const TileSour
     printer.setCopyCount(1);
     printer.setPageSize(request.pageSize);
     printer.setPageOrientation(request.orientation);
+    // The printable area is what the printer can reach, not the toolkit's default margins inside it.
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
     const int dpi = printer.resolution();
     const QSize printable = printer.pageRect(QPrinter::DevicePixel).size().toSize();
     const GridGeometry grid = PageGeometry(printable, request.slider, dpi, dpi, request.margins);
