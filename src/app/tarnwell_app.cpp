@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "osm/tile_cleaner.h"
@@ -69,6 +70,9 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
     frame.Bind(ID_TOOLBAR_OSMZOOM, OnViewSetosmzoomlevel);
+    frame.Bind(ID_TREKBUDDY_PRINT, OnTrekbuddyPrint);
+    frame.Bind(ID_TREKBUDDY_PRINT3, OnTrekbuddyPrint);
+    frame.Bind(ID_OSM_PRINT, OnOsmPrint);
 
     for (int id : {ID_VIEW_MAPTYPE7TREKBUDDY, ID_VIEW_MAPTYPE6OSM})
         frame.Command(id)->setCheckable(true);
