@@ -62,6 +62,7 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
+    frame.Bind(ID_TREKBUDDY_MAKEPANFILES, OnTrekbuddyMakepanfiles);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
     frame.Bind(ID_TOOLBAR_OSMZOOM, OnViewSetosmzoomlevel);
 
