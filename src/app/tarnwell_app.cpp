@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
+#include "dialogs/user_guide.h"
 #include "state/map_state.h"
 #include "view/tarnwell_view.h"
 
@@ -61,6 +62,7 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
+    frame.Bind(ID_HELP_USERGUIDE, [] { OpenUserGuide(); });
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
     frame.Bind(ID_TREKBUDDY_MAKEPANFILES, OnTrekbuddyMakepanfiles);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
