@@ -5,6 +5,7 @@
 #include "app/print_commands.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
+#include "dialogs/user_guide.h"
 #include "osm/tile_cleaner.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
@@ -67,7 +68,9 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_VIEW_MAPTYPE6OSM, [view] { view->OnViewMaptype6osm(); });
     frame.Bind(ID_OSM_SETOSMSOURCE, OnOsmSetosmsource);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
+    frame.Bind(ID_HELP_USERGUIDE, [] { OpenUserGuide(); });
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
+    frame.Bind(ID_TREKBUDDY_MAKEPANFILES, OnTrekbuddyMakepanfiles);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
     frame.Bind(ID_TOOLBAR_OSMZOOM, OnViewSetosmzoomlevel);
     frame.Bind(ID_TREKBUDDY_PRINT, OnTrekbuddyPrint);

@@ -55,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -72,6 +73,7 @@ private:
     bool m_bInitDone = false;
     bool m_eraseNext = false;
     QMenu* m_contextMenu = nullptr;
+    int m_wheelAngle = 0; // wheel turn not yet used up by a whole notch
     // The printer chosen with Print Setup, kept for the next print.
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 void CTarnwellView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
@@ -68,6 +69,18 @@ void CTarnwellView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         ShowContextMenu(event->globalPosition().toPoint());
     QWidget::mouseReleaseEvent(event);
+}
+
+// Each notch of the wheel zooms as the keypad's + (away from the user) or - does; smooth-scrolling wheels and
+// touchpads add up their small steps to whole notches.
+void CTarnwellView::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120;
+    m_wheelAngle += event->angleDelta().y();
+    for (; m_wheelAngle >= kNotch; m_wheelAngle -= kNotch)
+        OnKeyDown(Qt::Key_Plus, Qt::KeypadModifier);
+    for (; m_wheelAngle <= -kNotch; m_wheelAngle += kNotch)
+        OnKeyDown(Qt::Key_Minus, Qt::KeypadModifier);
+    event->accept();
 }
 
 void CTarnwellView::contextMenuEvent(QContextMenuEvent* event) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,4 +112,18 @@ TEST(ViewKeys, RightButtonOpensTheEditMenu) {
         texts.append(action->text() + QLatin1Char('\t') + action->shortcut().toString());
     EXPECT_EQ(texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
     menu->close();
+}
+
+TEST(ViewKeys, TheWheelZoomsAsTheKeypadDoesNotchByNotch) {
+    Window window;
+    const struct {
+        int angle;
+        quint32 zoom;
+    } turns[] = {{-120, 11}, {-60, 11}, {-60, 10}, {240, 12}, {119, 12}};
+    for (const auto& [angle, zoom] : turns) {
+        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.app.View(), &wheel);
+        EXPECT_EQ(g_nZoom, zoom) << angle;
+    }
 }
