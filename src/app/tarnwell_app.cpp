@@ -1,6 +1,7 @@
 #include "app/tarnwell_app.h"
 
 #include "app/command_ids.h"
+#include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
@@ -60,6 +61,8 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
     frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
+    frame.Bind(ID_EDIT_CUT, OnEditCut);
+    frame.Bind(ID_EDIT_COPY, OnEditCopy);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
