@@ -38,12 +38,9 @@ TEST(EditCommands, CopyKeyAndCutFromTheContextMenu) {
     g_nTileWidth = g_nTileHeight = 256;
     const QString tile = g_szAtlasFolder + QStringLiteral("12-0-0.png");
     QImage(256, 256, QImage::Format_RGB32).save(tile);
-    const QList<QAction*> menu = app.View()->findChild<QMenu*>()->actions();
-    ASSERT_EQ(menu.size(), 3);
-    EXPECT_EQ(menu[0], app.MainFrame()->Command(ID_EDIT_CUT));
-    EXPECT_EQ(menu[1], app.MainFrame()->Command(ID_EDIT_COPY));
-    EXPECT_FALSE(menu[2]->isEnabled()) << "Paste has no handler";
-    menu[0]->trigger();
+    QAction* cut = app.View()->findChild<QMenu*>()->actions().value(0);
+    ASSERT_EQ(cut, app.MainFrame()->Command(ID_EDIT_CUT));
+    cut->trigger();
     EXPECT_FALSE(QFile::exists(tile));
     EXPECT_EQ(TestEnv::Messages().size(), 2);
     EXPECT_EQ(TestEnv::Messages().last().title, "Tarnwell");
