@@ -1,6 +1,7 @@
 #include "app/tarnwell_app.h"
 
 #include "app/command_ids.h"
+#include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "app/settings_commands.h"
@@ -67,6 +68,8 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_OSM_CLEANTILES, [this] { OnOsmCleanTiles(); });
     frame.Bind(ID_VIEW_MAPTYPE6OSM, [view] { view->OnViewMaptype6osm(); });
     frame.Bind(ID_OSM_SETOSMSOURCE, OnOsmSetosmsource);
+    frame.Bind(ID_EDIT_CUT, OnEditCut);
+    frame.Bind(ID_EDIT_COPY, OnEditCopy);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_HELP_USERGUIDE, [] { OpenUserGuide(); });
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
