@@ -10,7 +10,7 @@
 
 namespace {
 
-// The most a single read takes from the reply, and so the most the reply buffers ahead of the file.
+// The most a single read takes from the reply.
 constexpr qint64 kChunkBytes = 999424;
 constexpr int kMaxRedirects = 5;
 
@@ -47,7 +47,6 @@ TileTransfer::TileTransfer(QNetworkAccessManager& manager, const QUrl& url, cons
     : m_path(path), m_limits(limits), m_done(std::move(done)), m_file(path + QStringLiteral(".download")),
       m_reply(manager.get(TileRequest(url))) {
     QNetworkReply* reply = m_reply.get();
-    reply->setReadBufferSize(kChunkBytes);
     m_idle.setSingleShot(true);
     m_idle.setInterval(limits.idleTimeoutMs);
     QObject::connect(&m_idle, &QTimer::timeout, reply, [this] {
