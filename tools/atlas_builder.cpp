@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QTextStream>
 #include <cmath>
+#include <unistd.h>
 
 namespace AtlasBuilder {
 namespace {
@@ -128,6 +129,38 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
         p.end();
         if (!Save(pan, folder + QStringLiteral("/pan.jpg")))
             return false;
+    }
+    return true;
+}
+
+QImage LandscapeTile(int column, int row, int columns, int rows) {
+    const Level level{QStringLiteral("12"), columns, rows};
+    return Tile(level, column, row, QSizeF(columns * 256, rows * 256), QStringLiteral("Level 12"));
+}
+
+bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
+                      const QString& extension) {
+    const QString set = levelFolder + QStringLiteral("/set");
+    if (!QDir().mkpath(set) || pictures.empty())
+        return false;
+    const QSize size = pictures.front().size();
+    QStringList originals;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        originals << QStringLiteral("%1/picture%2.%3").arg(levelFolder).arg(i).arg(extension);
+        if (!Save(pictures[i], originals.back()))
+            return false;
+    }
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QString tile = QStringLiteral("%1/t_%2_%3.%4")
+                                     .arg(set)
+                                     .arg(column * size.width())
+                                     .arg(row * size.height())
+                                     .arg(extension);
+            const QString& original = originals[(row * columns + column) % originals.size()];
+            if (::link(QFile::encodeName(original).constData(), QFile::encodeName(tile).constData()) != 0)
+                return false;
+        }
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -31,8 +32,18 @@ struct Corners {
 // Writes the tiles of one level; false when a file could not be written.
 bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& corners = {});
 
+// Fills "<levelFolder>/set" with `columns` x `rows` tiles named t_<px>_<py>.<extension> that are hard links
+// to the pictures in `pictures` (used in turn), so that a level of many thousand tiles takes little disk
+// space and time. False when a file could not be written.
+bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
+                      const QString& extension = QStringLiteral("jpg"));
+
 // The calibration file text of a level with the given corners.
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& corners);
+
+// One 256 x 256 tile of the synthetic landscape spread over `columns` x `rows` tiles: areas, a river, roads
+// and a label, as real map tiles have.
+QImage LandscapeTile(int column, int row, int columns, int rows);
 
 // The three levels of the bundled sample atlas: "Sample 11", "12" and "Sample 13".
 std::vector<Level> SampleLevels();

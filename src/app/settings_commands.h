@@ -9,5 +9,11 @@ void OnTrekbuddyDefaultatlasfolder();
 // afterwards. Coming from another map, the OSM map starts again from its default position.
 void OnViewSetosmzoomlevel();
 
+// Trekbuddy > Make pan files: the pan image dialog for the current level, then the Trekbuddy map.
+void OnTrekbuddyMakepanfiles();
+
 // Help > About Tarnwell.
 void OnAppAbout();
+
+// OSM > Set OSM Source: the tile-server dialog; the OSM map is shown afterwards, at the position it had.
+void OnOsmSetosmsource();

@@ -33,8 +33,10 @@ qint32 g_nPanImageHeight;
 float g_fPanShownWidth;
 float g_fPanShownHeight;
 
+qint32 g_nOsmSourceSel;
+qint32 g_bOsmPreviewShown;
+
 CTarnwellView* g_pView;
-CTarnwellView* g_pTimerView;
 QWidget* g_pMapWnd;
 COsmView* g_pOsmView;
 CTrekbuddy* g_pTrekbuddy;
@@ -65,7 +67,10 @@ void ResetMapState() {
     g_nPanImageWidth = g_nPanImageHeight = 0;
     g_fPanShownWidth = g_fPanShownHeight = 0.0f;
 
-    g_pView = g_pTimerView = nullptr;
+    g_nOsmSourceSel = 0;
+    g_bOsmPreviewShown = 0;
+
+    g_pView = nullptr;
     g_pMapWnd = nullptr;
     g_pOsmView = nullptr;
     g_pTrekbuddy = nullptr;

@@ -61,9 +61,13 @@ extern qint32 g_nPanImageHeight;
 extern float g_fPanShownWidth;
 extern float g_fPanShownHeight;
 
+// The tile-server dialog's preview, kept from one opening to the next: the last list selection (-1 for none)
+// and whether its sample picture has been put up.
+extern qint32 g_nOsmSourceSel;
+extern qint32 g_bOsmPreviewShown;
+
 // Shared objects, owned elsewhere.
 extern CTarnwellView* g_pView;
-extern CTarnwellView* g_pTimerView;
 extern QWidget* g_pMapWnd;
 extern COsmView* g_pOsmView;
 extern CTrekbuddy* g_pTrekbuddy;
