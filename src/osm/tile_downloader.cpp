@@ -81,18 +81,13 @@ DownloadThread* RunningThread() {
     return thread.get();
 }
 
-bool UsableUrl(const QUrl& url) {
-    return url.isValid() && !url.host().isEmpty() &&
-           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
-}
-
 } // namespace
 
 DownloadResult DownloadTile(const QString& url, const QString& path) {
     g_lastStatus = kTransferNoBody;
     const QUrl parsed(url, QUrl::StrictMode);
     DownloadThread* thread = RunningThread();
-    if (!UsableUrl(parsed) || path.isEmpty() || !thread)
+    if (!FetchableUrl(parsed) || path.isEmpty() || !thread)
         return DownloadResult::NotStored;
     Job job{parsed, path, g_limits, {}};
     const TransferOutcome outcome = thread->Run(job);

@@ -10,7 +10,7 @@
 
 namespace {
 
-// The most a single read takes from the reply, and so the most the reply buffers ahead of the file.
+// The most a single read takes from the reply.
 constexpr qint64 kChunkBytes = 999424;
 constexpr int kMaxRedirects = 5;
 
@@ -34,26 +34,36 @@ QNetworkRequest TileRequest(const QUrl& url) {
     QNetworkRequest request(url);
     // Tile services refuse generic library agents; no cache headers are sent, since they ask for none.
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Tarnwell/1.0"));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    // Redirects are followed here rather than by Qt, whose reply keeps the first answer's length.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     return request;
 }
 
 } // namespace
 
+bool FetchableUrl(const QUrl& url) {
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
+}
+
 TileTransfer::TileTransfer(QNetworkAccessManager& manager, const QUrl& url, const QString& path,
                            TransferLimits limits, std::function<void(TransferOutcome)> done)
-    : m_path(path), m_limits(limits), m_done(std::move(done)), m_file(path + QStringLiteral(".download")),
-      m_reply(manager.get(TileRequest(url))) {
-    QNetworkReply* reply = m_reply.get();
-    reply->setReadBufferSize(kChunkBytes);
+    : m_manager(manager), m_path(path), m_limits(limits), m_done(std::move(done)),
+      m_file(path + QStringLiteral(".download")) {
     m_idle.setSingleShot(true);
     m_idle.setInterval(limits.idleTimeoutMs);
-    QObject::connect(&m_idle, &QTimer::timeout, reply, [this] {
+    QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
         m_timedOut = true;
         m_reply->abort();
     });
+    Get(url);
+}
+
+void TileTransfer::Get(const QUrl& url) {
+    m_reply.reset(m_manager.get(TileRequest(url)));
+    m_declaredBytes = -1;
+    QNetworkReply* reply = m_reply.get();
     QObject::connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError>& errors) {
         if (OnlyAcceptedCertificateErrors(errors))
             reply->ignoreSslErrors(errors);
@@ -61,8 +71,22 @@ TileTransfer::TileTransfer(QNetworkAccessManager& manager, const QUrl& url, cons
     QObject::connect(reply, &QNetworkReply::encrypted, &m_idle, qOverload<>(&QTimer::start));
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] { OnMetaData(); });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { OnReadyRead(); });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [this](qint64, qint64 total) { m_declaredBytes = total; });
     QObject::connect(reply, &QNetworkReply::finished, reply, [this] { OnFinished(); });
     m_idle.start();
+}
+
+// Where a redirect answer points, if it is to be followed: a few hops, never from HTTPS down to HTTP.
+QUrl TileTransfer::RedirectTarget() const {
+    const int code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool redirect = code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
+    if (!redirect || m_redirects >= kMaxRedirects || m_failed || m_timedOut)
+        return {};
+    const QUrl target = m_reply->url().resolved(QUrl::fromEncoded(m_reply->rawHeader("Location")));
+    const bool downgrade =
+        m_reply->url().scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https");
+    return FetchableUrl(target) && !downgrade ? target : QUrl();
 }
 
 bool TileTransfer::StorableAnswer() const {
@@ -75,11 +99,10 @@ bool TileTransfer::CompleteAnswer() const {
     const QNetworkReply::NetworkError error = m_reply->error();
     const bool answered = (code >= 200 && code < 300 && error == QNetworkReply::NoError) ||
                           (code == 404 && error == QNetworkReply::ContentNotFoundError);
-    // A connection that breaks off mid-body can end without an error; the declared length tells. A compressed
-    // body arrives unpacked, so its length cannot be compared.
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    // A connection that breaks off mid-body can end without an error; the length the answer declared tells.
+    // A compressed body arrives unpacked, so its length cannot be compared.
     const bool packed = !m_reply->rawHeader("Content-Encoding").isEmpty();
-    return answered && (packed || !length.isValid() || length.toLongLong() == m_received);
+    return answered && (packed || m_declaredBytes < 0 || m_declaredBytes == m_received);
 }
 
 void TileTransfer::OnMetaData() {
@@ -110,6 +133,11 @@ void TileTransfer::OnReadyRead() {
 }
 
 void TileTransfer::OnFinished() {
+    const QUrl next = RedirectTarget();
+    if (!next.isEmpty()) {
+        ++m_redirects;
+        return Get(next);
+    }
     m_idle.stop();
     if (!m_failed) {
         if (CompleteAnswer())

@@ -30,6 +30,9 @@ struct TransferOutcome {
     qint32 status;
 };
 
+// An absolute http or https URL with a host.
+bool FetchableUrl(const QUrl& url);
+
 // One GET of a tile into its cache file, driven by the reply's signals on the thread that owns `manager`.
 // `done` is called once, as the last thing the transfer does; the transfer may be destroyed after that.
 class TileTransfer {
@@ -42,6 +45,8 @@ private:
         void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
     };
 
+    void Get(const QUrl& url);
+    QUrl RedirectTarget() const;
     bool StorableAnswer() const;
     bool CompleteAnswer() const;
     void OnMetaData();
@@ -51,13 +56,16 @@ private:
     bool OpenFile();
     qint32 FinishFile();
 
+    QNetworkAccessManager& m_manager;
     QString m_path;
     TransferLimits m_limits;
     std::function<void(TransferOutcome)> m_done;
     QFile m_file;
     QTimer m_idle;
     std::unique_ptr<QNetworkReply, DeleteLater> m_reply;
+    int m_redirects = 0;
     qint64 m_received = 0;
+    qint64 m_declaredBytes = -1;
     qint32 m_status = kTransferNoBody;
     bool m_opened = false;
     bool m_failed = false;

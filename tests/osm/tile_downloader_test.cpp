@@ -131,8 +131,11 @@ TEST_P(TileDownloader, CacheFolderThatCannotBeWrittenGivesStatusMinus6) {
     EXPECT_EQ(FilesIn(m_folder), QStringList{QStringLiteral("cache")});
 }
 
-INSTANTIATE_TEST_SUITE_P(HttpAndHttps, TileDownloader,
-                         ::testing::Values(TileServer::Certificate::None, TileServer::Certificate::Valid));
+INSTANTIATE_TEST_SUITE_P(Loopback, TileDownloader,
+                         ::testing::Values(TileServer::Certificate::None, TileServer::Certificate::Valid),
+                         [](const auto& info) {
+                             return info.param == TileServer::Certificate::None ? "Http" : "Https";
+                         });
 
 TEST(TileDownloaderCertificates, DateAndHostFaultsAreAcceptedAnUnknownIssuerIsNot) {
     using Certificate = TileServer::Certificate;
