@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 #include <cmath>
+#include <unistd.h>
 
 namespace AtlasBuilder {
 namespace {
@@ -169,6 +170,33 @@ QImage LandscapeTile(int column, int row, int columns, int rows) {
     p.setRenderHint(QPainter::Antialiasing);
     PaintTown(p, uint(column * 7919 + row * 104729));
     return tile;
+}
+
+bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
+                      const QString& extension) {
+    const QString set = levelFolder + QStringLiteral("/set");
+    if (!QDir().mkpath(set) || pictures.empty())
+        return false;
+    const QSize size = pictures.front().size();
+    QStringList originals;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        originals << QStringLiteral("%1/picture%2.%3").arg(levelFolder).arg(i).arg(extension);
+        if (!Save(pictures[i], originals.back()))
+            return false;
+    }
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QString tile = QStringLiteral("%1/t_%2_%3.%4")
+                                     .arg(set)
+                                     .arg(column * size.width())
+                                     .arg(row * size.height())
+                                     .arg(extension);
+            const QString& original = originals[(row * columns + column) % originals.size()];
+            if (::link(QFile::encodeName(original).constData(), QFile::encodeName(tile).constData()) != 0)
+                return false;
+        }
+    }
+    return true;
 }
 
 std::vector<Level> SampleLevels() {

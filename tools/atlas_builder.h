@@ -32,6 +32,12 @@ struct Corners {
 // Writes the tiles of one level; false when a file could not be written.
 bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& corners = {});
 
+// Fills "<levelFolder>/set" with `columns` x `rows` tiles named t_<px>_<py>.<extension> that are hard links
+// to the pictures in `pictures` (used in turn), so that a level of many thousand tiles takes little disk
+// space and time. False when a file could not be written.
+bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
+                      const QString& extension = QStringLiteral("jpg"));
+
 // The calibration file text of a level with the given corners.
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& corners);
 

@@ -38,6 +38,7 @@ const QHash<int, QString>& Prompts() {
         {ID_TOOLBAR_OSMZOOM, QStringLiteral("Opens a dialog to allow the OSM view zoom to be set.")},
         {ID_OSM_RESETPOSITION, QStringLiteral("Reset the OSM Zoom and X Y to defaults.")},
         {ID_OSM_CLEANTILES, QStringLiteral("Deletes any zero sized map tiles in the current map view.")},
+        {ID_HELP_USERGUIDE, QStringLiteral("Open the user guide in the web browser.")},
     };
     return prompts;
 }
@@ -75,6 +76,7 @@ const std::vector<MenuItem>& MenuItems() {
         Item(kView, "Set OSM &zoom level", ID_VIEW_SETOSMZOOMLEVEL),
         Item(kMap, "&Start position", ID_MAP_STARTPOSITION),
         Item(kMap, "&Get screen map", ID_MAP_GETSCREENMAP),
+        Item(kHelp, "&User guide\tF1", ID_HELP_USERGUIDE, {Key("F1")}),
         Item(kHelp, "&About Tarnwell...", ID_APP_ABOUT),
         Item(kTrekbuddy, "&Default atlas folder", ID_TREKBUDDY_DEFAULTATLASFOLDER),
         Item(kTrekbuddy, "&Make pan files", ID_TREKBUDDY_MAKEPANFILES),

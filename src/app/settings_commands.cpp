@@ -1,10 +1,14 @@
 #include "app/settings_commands.h"
 
+#include "atlas/level_folder.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
+#include "dialogs/make_pan_dialog.h"
 #include "dialogs/osm_source_dialog.h"
+#include "platform/message_box.h"
 #include "state/map_state.h"
+#include "state/osm_zoom_steps.h"
 #include "view/invalidate.h"
 
 #include <QWidget>
@@ -15,13 +19,19 @@ QWidget* DialogParent() {
     return g_pMapWnd ? g_pMapWnd->window() : nullptr;
 }
 
-// Runs a settings dialog with the view drawing nothing behind it, then shows the map `afterwards`.
-template <typename Dialog> void RunBehindMap(quint32 afterwards) {
+// Runs `show` with the view drawing nothing behind it, then shows the map `afterwards`.
+template <typename Show> void BehindMap(quint32 afterwards, Show show) {
     g_nMapType = kMapTypeDialog;
-    Dialog dialog(DialogParent());
-    dialog.exec();
+    show();
     g_nMapType = afterwards;
     InvalidateMapWindow();
+}
+
+template <typename Dialog> void RunBehindMap(quint32 afterwards) {
+    BehindMap(afterwards, [] {
+        Dialog dialog(DialogParent());
+        dialog.exec();
+    });
 }
 
 } // namespace
@@ -31,16 +41,28 @@ void OnTrekbuddyDefaultatlasfolder() {
 }
 
 void OnViewSetosmzoomlevel() {
-    if (g_nMapType != kMapTypeOsm) {
-        g_nZoom = kOsmDefaultZoom;
-        g_nOsmX = kOsmDefaultX;
-        g_nOsmY = kOsmDefaultY;
-    }
+    if (g_nMapType != kMapTypeOsm)
+        ResetOsmPosition();
     RunBehindMap<CAtlasZoom>(kMapTypeOsm);
 }
 
 void OnOsmSetosmsource() {
     RunBehindMap<COSMSource>(kMapTypeOsm);
+}
+
+void OnTrekbuddyMakepanfiles() {
+    BehindMap(kMapTypeTrekbuddy, [] {
+        const std::optional<QString> folder = FindLevelFolder();
+        if (!folder) {
+            ShowMessage(
+                QStringLiteral("OnTrekbuddyMakepanfiles:\nUnable to get the map folder name.\n\nAre the map "
+                               "folder and zoom level set?\nTry setting the default atlas folder and the "
+                               "zoom."));
+            return;
+        }
+        CDialogMakePanFile dialog(*folder, DialogParent());
+        dialog.exec();
+    });
 }
 
 void OnAppAbout() {

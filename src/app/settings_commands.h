@@ -9,6 +9,9 @@ void OnTrekbuddyDefaultatlasfolder();
 // afterwards. Coming from another map, the OSM map starts again from its default position.
 void OnViewSetosmzoomlevel();
 
+// Trekbuddy > Make pan files: the pan image dialog for the current level, then the Trekbuddy map.
+void OnTrekbuddyMakepanfiles();
+
 // Help > About Tarnwell.
 void OnAppAbout();
 

@@ -1,11 +1,14 @@
 #include "atlas/pan_view.h"
 
+#include "atlas/scaled_picture.h"
 #include "draw/back_buffer.h"
 #include "draw/map_font.h"
 #include "draw/map_text.h"
 #include "platform/safe_file.h"
 #include "state/map_state.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -36,53 +39,76 @@ ShownSize FitPanImage(const QSize& imageSize, const QSize& view) {
     return {width / height * viewHeight, viewHeight};
 }
 
-// Draws the level's pan.jpg scaled into the view and notes its sizes in the pan variables; false when there
-// is none or it cannot be read.
-bool DrawPanPicture(QPainter& painter, const QSize& view) {
+enum class PanPicture { Drawn, Missing, Unreadable };
+
+// The last pan image decoded, at the size it was shown. A file that changed (other size or time stamp) or a
+// view of another size is decoded afresh.
+struct DecodedPan {
+    QString path;
+    qint64 bytes = -1;
+    QDateTime modified;
+    QSize shown;
+    QImage image;
+};
+
+DecodedPan& LastPan() {
+    static DecodedPan last;
+    return last;
+}
+
+// The pixel size of the pan image in `file`; an invalid size when it is no picture.
+QSize PanImageSize(QFile& file) {
+    const QSize size = QImageReader(&file).size();
+    file.seek(0);
+    return size;
+}
+
+// Draws the level's pan.jpg scaled into the view and notes its sizes in the pan variables.
+PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
     if (g_szAtlasFolder.isEmpty())
-        return false;
-    const std::unique_ptr<QFile> file =
-        OpenFileSafely(g_szAtlasFolder + QStringLiteral("/pan.jpg"), kMaxPanImageBytes);
+        return PanPicture::Missing;
+    const QString path = g_szAtlasFolder + QStringLiteral("/pan.jpg");
+    const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxPanImageBytes);
     if (!file)
-        return false;
-    QImageReader reader(file.get());
-    const QSize imageSize = reader.size();
+        return QFileInfo(path).isFile() ? PanPicture::Unreadable : PanPicture::Missing;
+    const QSize imageSize = PanImageSize(*file);
     if (!imageSize.isValid() || imageSize.isEmpty())
-        return false;
+        return PanPicture::Unreadable;
     const ShownSize fit = FitPanImage(imageSize, view);
-    const QRect shown(0, kImageTop, int(fit.width), int(fit.height));
-    // Decoding straight to the shown size keeps the pan image of a huge level from filling the memory.
-    reader.setScaledSize(shown.size().expandedTo(QSize(1, 1)));
-    const QImage image = reader.read();
-    if (image.isNull())
-        return false;
+    const QRect shown(0, kImageTop, qMax(1, int(fit.width)), qMax(1, int(fit.height)));
+    const QFileInfo info(*file);
+    DecodedPan& last = LastPan();
+    if (last.path != path || last.bytes != info.size() || last.modified != info.lastModified() ||
+        last.shown != shown.size()) {
+        // Decoded straight at the shown size, so a pan image of a huge level never fills the memory.
+        last = {path, info.size(), info.lastModified(), shown.size(), ReadScaledPicture(*file, shown.size())};
+    }
+    if (last.image.isNull())
+        return PanPicture::Unreadable;
     g_nPanImageWidth = imageSize.width();
     g_nPanImageHeight = imageSize.height();
     g_fPanShownWidth = fit.width;
     g_fPanShownHeight = fit.height;
-    if (!shown.isEmpty())
-        painter.drawImage(shown.topLeft(), image);
-    return true;
+    painter.drawImage(shown.topLeft(), last.image);
+    return PanPicture::Drawn;
 }
 
 } // namespace
 
 int DrawPanImage(QPainter& target, const QRect& clipBox) {
-    if (!target.isActive() || !target.device() || clipBox.isEmpty())
-        return -1;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
-        return -1;
-    {
-        QPainter painter(&*buffer);
-        const QPaintDevice& device = *target.device();
-        DrawMapText(
-            painter, QPoint(20, 5),
-            QStringLiteral("Reposition the map by clicking on the place you want or press Esc to cancel"),
-            MapFont(device, 8, 16));
-        if (!DrawPanPicture(painter, clipBox.size()))
-            DrawMapLines(painter, 50, 100, 50, kNoPanLines, MapFont(device, 4, 8));
-    }
-    CopyBackBuffer(target, clipBox, *buffer);
-    return 0;
+    const bool drawn =
+        DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+            DrawMapText(
+                painter, QPoint(20, 5),
+                QStringLiteral("Reposition the map by clicking on the place you want or press Esc to cancel"),
+                MapFont(device, 8, 16));
+            const PanPicture picture = DrawPanPicture(painter, clipBox.size());
+            if (picture != PanPicture::Drawn) {
+                QStringList lines = kNoPanLines;
+                if (picture == PanPicture::Unreadable)
+                    lines.first() = QStringLiteral("The pan.jpg file for this zoom level could not be read.");
+                DrawMapLines(painter, 50, 100, 50, lines, MapFont(device, 4, 8));
+            }
+        });
+    return drawn ? 0 : -1;
 }

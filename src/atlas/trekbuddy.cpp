@@ -99,14 +99,7 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
         DrawPanImage(target, clipBox);
         return;
     }
-    if (!target.isActive() || !target.device() || clipBox.isEmpty())
-        return;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
-        return;
-    {
-        QPainter painter(&*buffer);
-        DrawMap(painter, *target.device(), clipBox.size());
-    }
-    CopyBackBuffer(target, clipBox, *buffer);
+    DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+        DrawMap(painter, device, clipBox.size());
+    });
 }

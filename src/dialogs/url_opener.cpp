@@ -11,12 +11,10 @@ UrlOpener& Opener() {
 
 } // namespace
 
-void OpenUrl(const QUrl& url) {
-    if (Opener()) {
-        Opener()(url);
-        return;
-    }
-    QDesktopServices::openUrl(url);
+bool OpenUrl(const QUrl& url) {
+    if (Opener())
+        return Opener()(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void SetUrlOpener(UrlOpener opener) {

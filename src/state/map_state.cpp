@@ -37,7 +37,6 @@ qint32 g_nOsmSourceSel;
 qint32 g_bOsmPreviewShown;
 
 CTarnwellView* g_pView;
-CTarnwellView* g_pTimerView;
 QWidget* g_pMapWnd;
 COsmView* g_pOsmView;
 CTrekbuddy* g_pTrekbuddy;
@@ -71,7 +70,7 @@ void ResetMapState() {
     g_nOsmSourceSel = 0;
     g_bOsmPreviewShown = 0;
 
-    g_pView = g_pTimerView = nullptr;
+    g_pView = nullptr;
     g_pMapWnd = nullptr;
     g_pOsmView = nullptr;
     g_pTrekbuddy = nullptr;

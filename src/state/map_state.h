@@ -68,7 +68,6 @@ extern qint32 g_bOsmPreviewShown;
 
 // Shared objects, owned elsewhere.
 extern CTarnwellView* g_pView;
-extern CTarnwellView* g_pTimerView;
 extern QWidget* g_pMapWnd;
 extern COsmView* g_pOsmView;
 extern CTrekbuddy* g_pTrekbuddy;

@@ -18,7 +18,6 @@ CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
     g_pView = this;
-    g_pTimerView = this;
     g_nMapType = kMapTypeTrekbuddy;
     g_bPanView = 0;
     g_wszOsmUrl = kOsmStandardServerUrl;
@@ -33,8 +32,6 @@ CTarnwellView::~CTarnwellView() {
         g_pOsmView = nullptr;
     if (g_pView == this)
         g_pView = nullptr;
-    if (g_pTimerView == this)
-        g_pTimerView = nullptr;
     if (g_pMapWnd == this)
         g_pMapWnd = nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class CTarnwellDoc;
 class CTrekbuddy;
@@ -54,12 +55,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Whether any part of the view can be seen.
     bool HasVisibleArea() const;
     bool OnTrekbuddyKey(int key, bool keypad);
+    // A level step names the new level's calibration file in the main window's title.
+    void ShowLevelTitle(const std::optional<QString>& title);
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 
@@ -69,6 +73,7 @@ private:
     bool m_bInitDone = false;
     bool m_eraseNext = false;
     QMenu* m_contextMenu = nullptr;
+    int m_wheelAngle = 0; // wheel turn not yet used up by a whole notch
     // The printer chosen with Print Setup, kept for the next print.
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -1,4 +1,6 @@
 #include "atlas/atlas_click.h"
+#include "atlas/jpeg_strip_writer.h"
+#include "atlas/pan_maker.h"
 #include "shown_view.h"
 #include "solid_level.h"
 
@@ -27,7 +29,7 @@ TEST(PanView, AWideImageFillsTheWidthATallOneTheHeightAndClicksPickTheirTile) {
         EXPECT_TRUE(HasWhite(image, QRect(19, 4, 400, 12))) << "header";
         EXPECT_EQ((std::array{image.pixel(0, 33), image.pixel(inside), image.pixel(outside)}),
                   (std::array<QRgb, 3>{0xffff0000, 0xffff0000, kBlack}));
-        OnAtlasClick(&shown.view, click);
+        OnAtlasClick(click, shown.view.size());
         EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{tile[0], tile[1], 0, 0}));
     }
 }
@@ -40,20 +42,84 @@ TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_TRUE(HasWhite(image, QRect(19, 4, 400, 12)) && HasWhite(image, QRect(50, 199, 400, 30)));
     // Never an image yet: the view's size stands in and every click goes to the first tile.
     g_nTbX = 3;
-    OnAtlasClick(&shown.view, QPoint(700, 500));
+    OnAtlasClick(QPoint(700, 500), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, 0}));
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 600.0f}));
 
     std::tie(g_nPanImageWidth, g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{1600, 800, 800.0f, 400.0f, 1};
     Render(800, 600);
-    OnAtlasClick(&shown.view, QPoint(400, 232));
+    OnAtlasClick(QPoint(400, 232), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{10, 5}));
 
     // A shown size that is not a number gives column 0; a huge image height the largest row, not garbage.
     const qint32 last = std::numeric_limits<qint32>::max();
     std::tie(g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{last, std::numeric_limits<float>::quiet_NaN(), 200.0f, 1};
-    OnAtlasClick(&shown.view, QPoint(400, 232));
+    OnAtlasClick(QPoint(400, 232), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
+}
+
+namespace {
+
+// Writes a pan.jpg of `size` straight through the strip writer (no image of the whole size in memory): red
+// left of `splitX`, blue from there on.
+void WriteSplitPan(const QString& path, QSize size, int splitX) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::vector<unsigned char> band(size_t(size.width()) * 3 * 16);
+    for (size_t i = 0; i < band.size(); i += 3)
+        band[i + (i / 3 % size_t(size.width()) < size_t(splitX) ? 0 : 2)] = 255;
+    JpegStripWriter writer;
+    ASSERT_TRUE(writer.Start(file, size));
+    for (int y = 0; y < size.height(); y += 16)
+        ASSERT_TRUE(writer.WriteRows(band.data(), 16));
+    ASSERT_TRUE(writer.Finish());
+    std::fclose(file);
+}
+
+bool Reddish(QRgb pixel) {
+    return qRed(pixel) > 200 && qBlue(pixel) < 60;
+}
+bool Bluish(QRgb pixel) {
+    return qBlue(pixel) > 200 && qRed(pixel) < 60;
+}
+
+} // namespace
+
+TEST(PanView, ShowsAMadeImageAndAHugeOneAndClicksPickTheirTile) {
+    const QString level = LevelFolder(QStringLiteral("12"));
+    Write(QStringLiteral("12"), 10, 5);
+    Enter(12);
+    ASSERT_EQ(MakePanImage(level, [](int) {}), QStringList());
+    ShownView shown(QSize(800, 600));
+    g_bPanView = 1;
+    QImage image = Render(800, 600);
+    // Cell (2, 1) of the 800 x 400 image is shown 1:1 from y = 33.
+    EXPECT_LE(std::abs(qRed(image.pixel(200, 33 + 120)) - qRed(CellColour(2, 1))), 6);
+    EXPECT_LE(std::abs(qGreen(image.pixel(200, 33 + 120)) - qGreen(CellColour(2, 1))), 6);
+
+    // 512 x 40 cells: far beyond what a whole decoded image may take, shown 800 x 62.5.
+    WriteSplitPan(level + QStringLiteral("/pan.jpg"), QSize(40960, 3200), 20480);
+    image = Render(800, 600);
+    EXPECT_TRUE(Reddish(image.pixel(390, 60)) && Bluish(image.pixel(410, 60)) &&
+                image.pixel(400, 97) == kBlack);
+    EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
+    OnAtlasClick(&shown.view, QPoint(600, 64));
+    // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
+    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{384, 20}));
+}
+
+TEST(PanView, APanImageThatCannotBeReadIsNotReportedAsMissing) {
+    const QString level = LevelFolder(QStringLiteral("12"));
+    Enter(12);
+    g_bPanView = 1;
+    const QImage missing = Render(800, 600);
+    QFile pan(level + QStringLiteral("/pan.jpg"));
+    ASSERT_TRUE(pan.open(QIODevice::WriteOnly) && pan.write("\xff\xd8\xff not really a JPEG") > 0);
+    pan.close();
+    const QImage unreadable = Render(800, 600);
+    EXPECT_TRUE(HasWhite(unreadable, QRect(50, 100, 700, 40)));
+    EXPECT_NE(missing.copy(0, 90, 800, 60), unreadable.copy(0, 90, 800, 60));
+    EXPECT_EQ(missing.copy(0, 140, 800, 100), unreadable.copy(0, 140, 800, 100)) << "the same hints follow";
 }

@@ -54,7 +54,10 @@ TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkO
     QString pick;
     CAtlasFolder::SetFolderPicker([&](const QString&) { return std::exchange(pick, QString()); });
     QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) { opened.append(url); });
+    SetUrlOpener([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     SettingsStore::WriteAtlasFolder(QStringLiteral("/old/maps"));
     for (const QString& button : {QStringLiteral("Cancel"), QStringLiteral("OK")}) {
         CAtlasFolder dialog;

@@ -26,7 +26,10 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     const QString guide = UserGuideUrl().toLocalFile();
     ASSERT_TRUE(guide.startsWith(TestEnv::TempFolder()));
     QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) { opened.append(url); });
+    SetUrlOpener([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     CAtlasFolder folder;
     Click(&folder, QStringLiteral("Web Help"));
     CAtlasZoom zoom;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +57,7 @@ TEST(ViewKeys, KeypadStepsEscapeAndTheMainKeyboardPlus) {
     window.Key(Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(g_nZoom, 12u);
     EXPECT_EQ(g_bPanView, 0) << "a step in leaves it";
+    EXPECT_EQ(window.app.View()->window()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
     EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
     g_bPanView = 1;
     window.Key(Qt::Key_Escape);
@@ -110,4 +112,18 @@ TEST(ViewKeys, RightButtonOpensTheEditMenu) {
         texts.append(action->text() + QLatin1Char('\t') + action->shortcut().toString());
     EXPECT_EQ(texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
     menu->close();
+}
+
+TEST(ViewKeys, TheWheelZoomsAsTheKeypadDoesNotchByNotch) {
+    Window window;
+    const struct {
+        int angle;
+        quint32 zoom;
+    } turns[] = {{-120, 11}, {-60, 11}, {-60, 10}, {240, 12}, {119, 12}};
+    for (const auto& [angle, zoom] : turns) {
+        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.app.View(), &wheel);
+        EXPECT_EQ(g_nZoom, zoom) << angle;
+    }
 }

@@ -1,0 +1,239 @@
+#include "atlas/pan_maker.h"
+
+#include "atlas/jpeg_strip_writer.h"
+#include "atlas/scaled_picture.h"
+#include "atlas/tile_count.h"
+#include "platform/find_first.h"
+#include "platform/safe_file.h"
+
+#include <QImage>
+#include <QThreadPool>
+#include <QtConcurrent>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <numeric>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Cells are drawn only while their corner lies below this many pixels: at most 400 columns and rows.
+constexpr int kDrawnLimit = 32000;
+constexpr int kBytesPerPixel = 3;
+
+const QString kNoFolder = QStringLiteral(
+    "Unable to find a tile sub folder for the current zoom level.\n\nCheck that the default Trekbuddy atlas "
+    "folder is set\nto a proper folder name and that a subfolder exists for the current zoom level.");
+const QString kFirstTileUnreadable = QStringLiteral(
+    "Unable to find a image with the name t_0_0.jpg\nin the set folder for the current zoom level.\n\nCheck "
+    "that the default Trekbuddy atlas folder is set\nto a proper folder name and that a image with the name "
+    "t_0_0.jpg\nexists in the set folder of the subfolder for the current zoom level.");
+
+// How the level's tiles are named and how large they are.
+struct TileNaming {
+    QString set;
+    QString prefix = QStringLiteral("t_");
+    QString extension = QStringLiteral(".jpg");
+    QSize tile{256, 256};
+
+    QString TilePath(int column, int row) const {
+        return QStringLiteral("%1/%2%3_%4%5")
+            .arg(set, prefix)
+            .arg(qint64(column) * tile.width())
+            .arg(qint64(row) * tile.height())
+            .arg(extension);
+    }
+};
+
+TileNaming FindNaming(const QString& levelFolder, QStringList& messages) {
+    TileNaming naming;
+    naming.set = levelFolder + QStringLiteral("/set");
+    const std::optional<QString> first = FindFirst(naming.set, QStringLiteral("*_0_0.*"));
+    if (!first)
+        return naming;
+    const qsizetype at = first->indexOf(QStringLiteral("0_0."));
+    naming.prefix = first->left(at);
+    naming.extension = first->mid(at + 3);
+    const QSize size = SafeImageSize(naming.set + QLatin1Char('/') + *first, kMaxTileBytes);
+    if (size.isValid() && !size.isEmpty())
+        naming.tile = size;
+    else
+        messages << kFirstTileUnreadable;
+    return naming;
+}
+
+// One tile row of the pan image, packed RGB, black where no tile could be drawn.
+class Strip {
+public:
+    explicit Strip(int width) : m_width(width), m_bytes(size_t(width) * kPanCell * kBytesPerPixel) {}
+
+    void Clear() { std::fill(m_bytes.begin(), m_bytes.end(), 0); }
+    const unsigned char* Rows() const { return m_bytes.data(); }
+
+    // Shrinks the tile at `path` into the cell of `column`; the cell stays black when it cannot be read.
+    void DrawCell(int column, const QString& path) {
+        const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
+        if (!file)
+            return;
+        const QImage cell = ReadScaledPicture(*file, QSize(kPanCell, kPanCell));
+        if (cell.isNull())
+            return;
+        for (int y = 0; y < kPanCell; ++y) {
+            const QRgb* from = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
+            unsigned char* to =
+                &m_bytes[(size_t(y) * size_t(m_width) + size_t(column) * kPanCell) * kBytesPerPixel];
+            for (int x = 0; x < kPanCell; ++x, to += kBytesPerPixel) {
+                to[0] = uchar(qRed(from[x]));
+                to[1] = uchar(qGreen(from[x]));
+                to[2] = uchar(qBlue(from[x]));
+            }
+        }
+    }
+
+private:
+    int m_width;
+    std::vector<unsigned char> m_bytes;
+};
+
+QString WriteFailure(const QString& levelFolder, int error) {
+    return QStringLiteral("The pan.jpg file could not be written in\n%1\n\n%2.")
+        .arg(levelFolder, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString MemoryFailure(const QString& levelFolder) {
+    return QStringLiteral("There is not enough memory to make the pan.jpg file for\n%1.").arg(levelFolder);
+}
+
+// The open temporary file beside pan.jpg, closed (and removed unless kept) when the run ends.
+class PartFile {
+public:
+    explicit PartFile(const QString& path) : m_path(QFile::encodeName(path)) {
+        const int fd =
+            ::open(m_path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 && !(m_file = ::fdopen(fd, "wb")))
+            ::close(fd);
+        m_error = m_file ? 0 : errno;
+    }
+    ~PartFile() {
+        if (m_file)
+            std::fclose(m_file);
+        if (!m_kept)
+            ::unlink(m_path.constData());
+    }
+    PartFile(const PartFile&) = delete;
+    PartFile& operator=(const PartFile&) = delete;
+
+    std::FILE* File() const { return m_file; }
+    int Error() const { return m_error; }
+
+    // Records the file's error, or errno when it has none; returns false for use in a failed step.
+    bool Failed() {
+        m_error = errno != 0 ? errno : EIO;
+        return false;
+    }
+
+    // Flushes everything to the disk and puts the file in the place of `target`.
+    bool Commit(const QString& target) {
+        errno = 0;
+        const bool written = std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
+        const bool closed = std::fclose(m_file) == 0;
+        m_file = nullptr;
+        if (!written || !closed)
+            return Failed();
+        if (::rename(m_path.constData(), QFile::encodeName(target).constData()) != 0)
+            return Failed();
+        m_kept = true;
+        return true;
+    }
+
+private:
+    QByteArray m_path;
+    std::FILE* m_file = nullptr;
+    int m_error = 0;
+    bool m_kept = false;
+};
+
+// Draws and encodes the image strip by strip. The running thread decodes too, so the pool holds one thread
+// fewer than there are cores.
+class PanRun {
+public:
+    PanRun(const TileNaming& naming, int columns, int rows)
+        : m_naming(naming), m_columns(columns), m_rows(rows), m_strip(columns * kPanCell),
+          m_drawn(size_t(qMin(columns, kDrawnLimit / kPanCell))) {
+        std::iota(m_drawn.begin(), m_drawn.end(), 0);
+        m_pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount() - 1));
+    }
+
+    // False as soon as the file fails; `stop` ends the run early, also with false.
+    bool Write(PartFile& part, const PanProgress& progress, const std::atomic_bool& stop) {
+        JpegStripWriter writer;
+        errno = 0;
+        if (!writer.Start(part.File(), QSize(m_columns * kPanCell, m_rows * kPanCell)))
+            return part.Failed();
+        for (int row = 0; row < m_rows; ++row) {
+            if (stop)
+                return false;
+            DrawStrip(row);
+            if (!writer.WriteRows(m_strip.Rows(), kPanCell))
+                return part.Failed();
+            progress(1 + (row + 1) * (kPanProgressRange - 2) / m_rows);
+        }
+        return writer.Finish() || part.Failed();
+    }
+
+private:
+    void DrawStrip(int row) {
+        m_strip.Clear();
+        if (row * kPanCell >= kDrawnLimit)
+            return;
+        QtConcurrent::blockingMap(&m_pool, m_drawn, [this, row](int column) {
+            m_strip.DrawCell(column, m_naming.TilePath(column, row));
+        });
+    }
+
+    const TileNaming& m_naming;
+    int m_columns;
+    int m_rows;
+    Strip m_strip;
+    std::vector<int> m_drawn;
+    QThreadPool m_pool;
+};
+
+QStringList WritePanImage(const QString& levelFolder, const TileNaming& naming, const PanProgress& progress,
+                          const std::atomic_bool& stop) {
+    const CTileCount count;
+    const int columns = count.CountTileColumns(levelFolder);
+    const int rows = count.CountTileRows(levelFolder);
+    if (columns == 0 || rows == 0)
+        return {QStringLiteral("No tiles were found in\n%1/set\n\nso no pan.jpg file was made.")
+                    .arg(levelFolder)};
+    std::unique_ptr<PanRun> run;
+    try {
+        run = std::make_unique<PanRun>(naming, columns, rows);
+    } catch (const std::bad_alloc&) {
+        return {MemoryFailure(levelFolder)};
+    }
+    PartFile part(levelFolder + QStringLiteral("/pan.jpg.part"));
+    if (!part.File())
+        return {WriteFailure(levelFolder, part.Error())};
+    if (!run->Write(part, progress, stop) || stop)
+        return stop ? QStringList() : QStringList{WriteFailure(levelFolder, part.Error())};
+    if (!part.Commit(levelFolder + QStringLiteral("/pan.jpg")))
+        return {WriteFailure(levelFolder, part.Error())};
+    return {};
+}
+
+} // namespace
+
+QStringList MakePanImage(const QString& levelFolder, const PanProgress& progress,
+                         const std::atomic_bool& stop) {
+    if (levelFolder.isEmpty())
+        return {kNoFolder};
+    QStringList messages;
+    const TileNaming naming = FindNaming(levelFolder, messages);
+    progress(1);
+    messages << WritePanImage(levelFolder, naming, progress, stop);
+    return messages;
+}

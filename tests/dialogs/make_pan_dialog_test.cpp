@@ -1,0 +1,93 @@
+#include "app/settings_commands.h"
+#include "atlas_builder.h"
+#include "dialog_driver.h"
+#include "dialogs/make_pan_dialog.h"
+#include "state/map_state.h"
+#include "state/settings_store.h"
+#include "support/test_env.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace DialogDriver;
+
+namespace {
+
+// Level "12" of 10 x 5 tiles in an atlas the settings point at; returns the level folder.
+QString WriteAtlas() {
+    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
+    SettingsStore::WriteAtlasFolder(atlas);
+    AtlasBuilder::Level level{QStringLiteral("12"), 10, 5};
+    level.calibration = false;
+    EXPECT_TRUE(AtlasBuilder::WriteLevel(atlas, level));
+    return atlas + QStringLiteral("/12");
+}
+
+QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(MakePanDialog, ShowsTheCountsAndMakesTheImageOfItsLevelWhateverBrowsePicked) {
+    const QString level = WriteAtlas();
+    const QString other = TestEnv::TempFolder() + QStringLiteral("/other");
+    QDir().mkpath(other);
+    CDialogMakePanFile dialog(level);
+    dialog.show();
+    EXPECT_TRUE(
+        HasText(&dialog, QStringLiteral("Tile count width 10, height 5\nPan image pixal size width 800, "
+                                        "height 400")));
+    EXPECT_TRUE(
+        HasText(&dialog, QStringLiteral("Tile 0_0 pixels width  256, height 256\nTile 0_0 colour depth 32")));
+
+    WhenModal([other](QWidget* picker) {
+        qobject_cast<QFileDialog*>(picker)->setDirectory(other);
+        static_cast<QDialog*>(picker)->accept();
+    });
+    Click(&dialog, QStringLiteral("&Browse"));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("folderEdit"))->text(), other);
+
+    QPushButton* create = Button(&dialog, QStringLiteral("Create pan.jpg file"));
+    Click(create);
+    EXPECT_FALSE(create->isEnabled()) << "while the image is made";
+    EXPECT_TRUE(QTest::qWaitFor([create] { return create->isEnabled(); }, 30000));
+    const QProgressBar* bar = dialog.findChild<QProgressBar*>();
+    EXPECT_EQ(std::pair(bar->value(), bar->maximum()), std::pair(399, 400));
+    EXPECT_EQ(QImage(level + QStringLiteral("/pan.jpg")).size(), QSize(800, 400));
+    EXPECT_FALSE(QFile::exists(other + QStringLiteral("/pan.jpg")));
+    EXPECT_EQ(TestEnv::MessageTexts(), QStringList());
+}
+
+TEST(MakePanDialog, TheCommandOpensItOnTheLevelOfTheZoomOrSaysWhyNot) {
+    QWidget window;
+    g_pMapWnd = new QWidget(&window);
+    g_nZoom = 12;
+    OnTrekbuddyMakepanfiles();
+    EXPECT_EQ(
+        TestEnv::MessageTexts(),
+        QStringList(QStringLiteral("OnTrekbuddyMakepanfiles:\nUnable to get the map folder name.\n\nAre the "
+                                   "map folder and zoom level set?\nTry setting the default atlas folder "
+                                   "and the zoom.")));
+    EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);
+
+    const QString level = WriteAtlas();
+    QString shown;
+    quint32 mapType = 0;
+    WhenModal([&](QWidget* dialog) {
+        shown = dialog->findChild<QLineEdit*>(QStringLiteral("folderEdit"))->text();
+        mapType = g_nMapType;
+        Click(Button(dialog, QStringLiteral("Create pan.jpg file")));
+        // Closing at once stops the run and waits for it: no half-written file is left behind.
+        Click(dialog, QStringLiteral("Cancel"));
+    });
+    OnTrekbuddyMakepanfiles();
+    EXPECT_EQ(std::tuple(shown, mapType, g_nMapType), std::tuple(level, kMapTypeDialog, kMapTypeTrekbuddy));
+    EXPECT_EQ(QDir(level).entryList({QStringLiteral("pan.jpg.part")}), QStringList());
+}
