@@ -173,7 +173,7 @@ QImage ReadScaledJpeg(QIODevice& device, const QSize& target) {
     jpeg_destroy_decompress(&info);
     if (!done)
         return {};
-    return decoded == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return decoded == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage ReadScaledOther(QIODevice& device, const QSize& target) {
