@@ -133,6 +133,11 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
     return true;
 }
 
+QImage LandscapeTile(int column, int row, int columns, int rows) {
+    const Level level{QStringLiteral("12"), columns, rows};
+    return Tile(level, column, row, QSizeF(columns * 256, rows * 256), QStringLiteral("Level 12"));
+}
+
 bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
                       const QString& extension) {
     const QString set = levelFolder + QStringLiteral("/set");

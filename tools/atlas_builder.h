@@ -41,6 +41,10 @@ bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const s
 // The calibration file text of a level with the given corners.
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& corners);
 
+// One 256 x 256 tile of the synthetic landscape spread over `columns` x `rows` tiles: areas, a river, roads
+// and a label, as real map tiles have.
+QImage LandscapeTile(int column, int row, int columns, int rows);
+
 // The three levels of the bundled sample atlas: "Sample 11", "12" and "Sample 13".
 std::vector<Level> SampleLevels();
 

@@ -5,8 +5,10 @@
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "dialogs/make_pan_dialog.h"
+#include "dialogs/osm_source_dialog.h"
 #include "platform/message_box.h"
 #include "state/map_state.h"
+#include "state/osm_zoom_steps.h"
 #include "view/invalidate.h"
 
 #include <QWidget>
@@ -39,12 +41,13 @@ void OnTrekbuddyDefaultatlasfolder() {
 }
 
 void OnViewSetosmzoomlevel() {
-    if (g_nMapType != kMapTypeOsm) {
-        g_nZoom = kOsmDefaultZoom;
-        g_nOsmX = kOsmDefaultX;
-        g_nOsmY = kOsmDefaultY;
-    }
+    if (g_nMapType != kMapTypeOsm)
+        ResetOsmPosition();
     RunBehindMap<CAtlasZoom>(kMapTypeOsm);
+}
+
+void OnOsmSetosmsource() {
+    RunBehindMap<COSMSource>(kMapTypeOsm);
 }
 
 void OnTrekbuddyMakepanfiles() {

@@ -14,3 +14,6 @@ void OnTrekbuddyMakepanfiles();
 
 // Help > About Tarnwell.
 void OnAppAbout();
+
+// OSM > Set OSM Source: the tile-server dialog; the OSM map is shown afterwards, at the position it had.
+void OnOsmSetosmsource();

@@ -2,10 +2,13 @@
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "dialogs/user_guide.h"
+#include "osm/tile_cleaner.h"
 #include "state/map_state.h"
+#include "state/osm_zoom_steps.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
@@ -61,12 +64,18 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_MAP_STARTPOSITION, [view] { view->OnMapStartposition(); });
     frame.Bind(ID_MAP_GETSCREENMAP, [view] { view->OnMapGetscreenmap(); });
     frame.Bind(ID_OSM_RESETPOSITION, [this] { OnOsmResetPosition(); });
+    frame.Bind(ID_OSM_CLEANTILES, [this] { OnOsmCleanTiles(); });
+    frame.Bind(ID_VIEW_MAPTYPE6OSM, [view] { view->OnViewMaptype6osm(); });
+    frame.Bind(ID_OSM_SETOSMSOURCE, OnOsmSetosmsource);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_HELP_USERGUIDE, [] { OpenUserGuide(); });
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
     frame.Bind(ID_TREKBUDDY_MAKEPANFILES, OnTrekbuddyMakepanfiles);
     frame.Bind(ID_VIEW_SETOSMZOOMLEVEL, OnViewSetosmzoomlevel);
     frame.Bind(ID_TOOLBAR_OSMZOOM, OnViewSetosmzoomlevel);
+    frame.Bind(ID_TREKBUDDY_PRINT, OnTrekbuddyPrint);
+    frame.Bind(ID_TREKBUDDY_PRINT3, OnTrekbuddyPrint);
+    frame.Bind(ID_OSM_PRINT, OnOsmPrint);
 
     for (int id : {ID_VIEW_MAPTYPE7TREKBUDDY, ID_VIEW_MAPTYPE6OSM})
         frame.Command(id)->setCheckable(true);
@@ -83,13 +92,20 @@ void CTarnwellApp::UpdateMapTypeChecks() {
 
 void CTarnwellApp::OnOsmResetPosition() {
     if (g_nMapType == kMapTypeOsm) {
-        g_nZoom = kOsmDefaultZoom;
-        g_nOsmX = kOsmDefaultX;
-        g_nOsmY = kOsmDefaultY;
+        ResetOsmPosition();
         m_view->Invalidate(true);
     } else if (g_nMapType == kMapTypeTrekbuddy) {
         m_view->Invalidate(true);
     }
+}
+
+void CTarnwellApp::OnOsmCleanTiles() {
+    if (g_nMapType != kMapTypeOsm)
+        return;
+    g_pMapWnd = m_view;
+    const bool shown = m_view->isVisible() && !m_view->visibleRegion().isEmpty();
+    CClean().RemoveZeroSizeTiles(shown ? m_view->size() : QSize());
+    m_view->Invalidate(true);
 }
 
 void CTarnwellApp::UpdateTitle() {

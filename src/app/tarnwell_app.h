@@ -22,6 +22,7 @@ public:
 
     // Application commands.
     void OnOsmResetPosition();
+    void OnOsmCleanTiles();
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();

@@ -59,9 +59,9 @@ private:
     std::size_t m_comma = std::string::npos;
 };
 
-// Degrees from the second character after the current comma, minutes right after the next one.
+// Degrees and minutes each right after their comma; the number reader skips the blank most files put there.
 bool ReadAngle(CommaWalk& walk, float& value) {
-    value = static_cast<float>(walk.NumberAfter(2));
+    value = static_cast<float>(walk.NumberAfter(1));
     if (!walk.NextComma())
         return false;
     value = static_cast<float>(static_cast<double>(value) + walk.NumberAfter(1) / 60);

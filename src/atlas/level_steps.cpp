@@ -2,17 +2,14 @@
 
 #include "atlas/calibration.h"
 #include "atlas/level_folder.h"
+#include "atlas/position_clamp.h"
 #include "atlas/tile_count.h"
 #include "platform/find_first.h"
 #include "platform/safe_file.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
-#include "view/invalidate.h"
 
 #include <QFile>
-#include <QWidget>
-#include <cmath>
-#include <limits>
 
 namespace {
 
@@ -31,34 +28,18 @@ void LeaveLevel() {
     }
 }
 
-void EnterLevel() {
+LevelStep EnterLevel() {
     SettingsStore::WriteAtlasZoom(g_nZoom);
     LoadLevel();
-    RepositionAfterLevelStep();
-    InvalidateView();
-}
-
-void SetMainWindowTitle(const QString& mapFileName) {
-    if (g_pMapWnd)
-        g_pMapWnd->window()->setWindowTitle(QStringLiteral("Orvex Trekbuddy ") + mapFileName);
+    LevelStep step{g_nZoom, std::nullopt};
+    RepositionAfterLevelStep(step.title);
+    return step;
 }
 
 qint32 AtLeastOne(qint32& count) {
     if (count < 1)
         count = kUnknownTileCount;
     return count;
-}
-
-// Odd calibrations (infinite or not-a-number corners, spans near zero) give positions that no int can hold:
-// they become tile 0 or the nearest int instead.
-qint32 TruncateToTile(float value) {
-    if (!std::isfinite(value))
-        return 0;
-    if (value >= 2147483648.0f)
-        return std::numeric_limits<qint32>::max();
-    if (value <= -2147483648.0f)
-        return std::numeric_limits<qint32>::min();
-    return static_cast<qint32>(value);
 }
 
 // The difference of two ints, which may not fit an int, as a float.
@@ -87,29 +68,27 @@ qint32 NewRow(int newRows, qint32 oldRows) {
 
 } // namespace
 
-quint32 AtlasZoomIn() {
+LevelStep AtlasZoomIn() {
     LeaveLevel();
     ++g_nZoom;
-    EnterLevel();
-    return g_nZoom;
+    return EnterLevel();
 }
 
-quint32 AtlasZoomOut() {
+LevelStep AtlasZoomOut() {
     LeaveLevel();
     if (g_nZoom == 0)
-        return 0;
+        return {0, std::nullopt};
     --g_nZoom;
-    EnterLevel();
-    return g_nZoom;
+    return EnterLevel();
 }
 
-int RepositionAfterLevelStep() {
+int RepositionAfterLevelStep(std::optional<QString>& title) {
     const int newCols = CountTileColumns();
     const int newRows = CountTileRows();
     const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
     if (!name)
         return -1;
-    SetMainWindowTitle(*name);
+    title = QStringLiteral("Orvex Trekbuddy ") + *name;
     if (!OpenFileSafely(g_szAtlasFolder + QLatin1Char('/') + *name, kMaxCalibrationBytes))
         return -1;
     const qint32 oldCols = AtLeastOne(g_nTbPrevCols);

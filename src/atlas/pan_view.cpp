@@ -96,26 +96,19 @@ PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
 } // namespace
 
 int DrawPanImage(QPainter& target, const QRect& clipBox) {
-    if (!target.isActive() || !target.device() || clipBox.isEmpty())
-        return -1;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
-        return -1;
-    {
-        QPainter painter(&*buffer);
-        const QPaintDevice& device = *target.device();
-        DrawMapText(
-            painter, QPoint(20, 5),
-            QStringLiteral("Reposition the map by clicking on the place you want or press Esc to cancel"),
-            MapFont(device, 8, 16));
-        const PanPicture picture = DrawPanPicture(painter, clipBox.size());
-        if (picture != PanPicture::Drawn) {
-            QStringList lines = kNoPanLines;
-            if (picture == PanPicture::Unreadable)
-                lines.first() = QStringLiteral("The pan.jpg file for this zoom level could not be read.");
-            DrawMapLines(painter, 50, 100, 50, lines, MapFont(device, 4, 8));
-        }
-    }
-    CopyBackBuffer(target, clipBox, *buffer);
-    return 0;
+    const bool drawn =
+        DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+            DrawMapText(
+                painter, QPoint(20, 5),
+                QStringLiteral("Reposition the map by clicking on the place you want or press Esc to cancel"),
+                MapFont(device, 8, 16));
+            const PanPicture picture = DrawPanPicture(painter, clipBox.size());
+            if (picture != PanPicture::Drawn) {
+                QStringList lines = kNoPanLines;
+                if (picture == PanPicture::Unreadable)
+                    lines.first() = QStringLiteral("The pan.jpg file for this zoom level could not be read.");
+                DrawMapLines(painter, 50, 100, 50, lines, MapFont(device, 4, 8));
+            }
+        });
+    return drawn ? 0 : -1;
 }

@@ -4,12 +4,11 @@
 #include "atlas/pan_view.h"
 #include "atlas/position_clamp.h"
 #include "atlas/tile_count.h"
-#include "atlas/tile_picture.h"
 #include "draw/back_buffer.h"
-#include "draw/button_strip.h"
+#include "draw/map_band.h"
 #include "draw/map_font.h"
-#include "draw/map_text.h"
-#include "draw/status_text.h"
+#include "draw/map_notes.h"
+#include "draw/tile_pictures.h"
 #include "platform/find_first.h"
 #include "state/map_state.h"
 
@@ -20,14 +19,6 @@ namespace {
 constexpr int kWindowColumns = 8;
 constexpr int kWindowRows = 6;
 constexpr int kTileTop = 33;
-constexpr int kLineSpacing = 50;
-
-const QStringList kNoFolderLines = {
-    QStringLiteral("Unable to find a tile folder for this zoom level."),
-    QStringLiteral("Check that the default Trekbuddy atlas folder"),
-    QStringLiteral("is set to the correct folder and that there is "),
-    QStringLiteral("a subfolder for the current zoom level. "),
-};
 
 const QStringList kNoTilesLines = {
     QStringLiteral("No image tiles were found for this zoom level."),
@@ -39,15 +30,15 @@ const QStringList kNoTilesLines = {
     QStringLiteral("Note: the x and y pan values will now be reset."),
 };
 
-// Draws the tile at window cell (column, row) if the level has one; whether it was drawn.
-bool DrawTile(QPainter& painter, const QString& setFolder, int column, int row) {
+// The tile of window cell (column, row), if the level has one.
+std::optional<TilePicture> FindTile(const QString& setFolder, int column, int row) {
     const qint64 px = (qint64(g_nTbX) + column) * g_nTileWidth;
     const qint64 py = (qint64(g_nTbY) + row) * g_nTileHeight;
     const std::optional<QString> name = FindFirst(setFolder, QStringLiteral("*_%1_%2.*").arg(px).arg(py));
     if (!name)
-        return false;
-    const QPoint at(column * g_nTileWidth, row * g_nTileHeight + kTileTop);
-    return DrawTilePicture(painter, at, setFolder + QLatin1Char('/') + *name);
+        return std::nullopt;
+    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kTileTop),
+                       setFolder + QLatin1Char('/') + *name};
 }
 
 // The 8 x 6 tile window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture. Returns the
@@ -58,17 +49,18 @@ int DrawTileWindow(QPainter& painter, const QSize& size) {
     if (g_nTileWidth < 0 || g_nTileHeight < 0)
         return 0;
     const QString setFolder = g_szAtlasFolder + QStringLiteral("/set");
-    int drawn = 0;
+    std::vector<TilePicture> tiles;
     for (int column = 0; column < kWindowColumns; ++column) {
         if (qint64(column) * g_nTileWidth > size.width())
             continue;
         for (int row = 0; row < kWindowRows; ++row) {
             if (qint64(row) * g_nTileHeight + kTileTop > size.height())
                 break;
-            drawn += DrawTile(painter, setFolder, column, row) ? 1 : 0;
+            if (std::optional<TilePicture> tile = FindTile(setFolder, column, row))
+                tiles.push_back(std::move(*tile));
         }
     }
-    return drawn;
+    return DrawTilePictures(painter, tiles);
 }
 
 // The map shows nothing: note it, and pull the position back into the level for the next paint.
@@ -76,14 +68,12 @@ void ReportNoTiles(QPainter& painter, const QFont& font) {
     g_bMoved = 1;
     g_nTbX = ClampTilePosition(g_nTbX, CountTileColumns());
     g_nTbY = ClampTilePosition(g_nTbY, CountTileRows());
-    DrawMapLines(painter, 5, 100, kLineSpacing, kNoTilesLines, font);
+    DrawMapNote(painter, kNoTilesLines, font);
 }
 
 void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
     const QFont smallFont = MapFont(device, 6, 12);
-    DrawMapText(painter, QPoint(80, 0), QString::number(g_nZoom), MapFont(device, 3, 6));
-    DrawButtonStrip(painter);
-    DrawMapText(painter, QPoint(410, 8), TileStatusText(g_nTbX, g_nTbY, g_fTbLat, g_fTbLon), smallFont);
+    DrawMapBand(painter, device, g_nTbX, g_nTbY);
 
     int drawn = 0;
     if (g_szAtlasFolder.isEmpty()) {
@@ -91,7 +81,7 @@ void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
         g_nTbY = 0;
         GetLevelFolder();
         if (g_szAtlasFolder.isEmpty()) {
-            DrawMapLines(painter, 5, 100, kLineSpacing, kNoFolderLines, smallFont);
+            DrawMapNote(painter, NoTileFolderLines(), smallFont);
             ++drawn;
         }
     }
@@ -109,14 +99,7 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
         DrawPanImage(target, clipBox);
         return;
     }
-    if (!target.isActive() || !target.device() || clipBox.isEmpty())
-        return;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
-        return;
-    {
-        QPainter painter(&*buffer);
-        DrawMap(painter, *target.device(), clipBox.size());
-    }
-    CopyBackBuffer(target, clipBox, *buffer);
+    DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+        DrawMap(painter, device, clipBox.size());
+    });
 }

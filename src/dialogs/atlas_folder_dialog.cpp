@@ -3,6 +3,7 @@
 #include "atlas/level_folder.h"
 #include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
+#include "dialogs/wrapped_label.h"
 #include "platform/message_box.h"
 #include "state/map_state.h"
 #include "state/settings_messages.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,12 +27,6 @@ QString PickWithFileDialog(const QString& startFolder) {
 CAtlasFolder::FolderPicker& Picker() {
     static CAtlasFolder::FolderPicker picker = PickWithFileDialog;
     return picker;
-}
-
-QLabel* Text(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
 }
 
 QPushButton* Button(const QString& text, QHBoxLayout* row, QWidget* parent) {
@@ -56,23 +50,24 @@ CAtlasFolder::CAtlasFolder(QWidget* parent) : QDialog(parent), m_editFolder(new 
 
 void CAtlasFolder::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text(QStringLiteral("Choose the default OSM and Trekbuddy atlas folder."), this));
     layout->addWidget(
-        Text(QStringLiteral(
-                 "For Trekbuddy maps this is the folder that contains the set of level folders.  The level "
-                 "folder have names that end in the zoom level.  i.e. Reading 11, Reading 12 etc.  The "
-                 "folder names vary depend on which utility was used to create the Trekbuddy map.  "),
-             this));
+        WrappedLabel(QStringLiteral("Choose the default OSM and Trekbuddy atlas folder."), this));
+    layout->addWidget(WrappedLabel(
+        QStringLiteral(
+            "For Trekbuddy maps this is the folder that contains the set of level folders.  The level "
+            "folder have names that end in the zoom level.  i.e. Reading 11, Reading 12 etc.  The "
+            "folder names vary depend on which utility was used to create the Trekbuddy map.  "),
+        this));
     layout->addWidget(
-        Text(QStringLiteral("Some examples would be 12, Reading 12 or Layer 14.  For the Tarnwell "
-                            "program to work the folder names must end with the zoom level number."),
-             this));
-    layout->addWidget(
-        Text(QStringLiteral(
-                 "For OSM maps this is the folder that contains the cached map tiles.  Any tiles you see "
-                 "while using Tarnwell will be saved here. If a tile exists in this folder it will be used "
-                 "and not downloaded from the OSM web server."),
-             this));
+        WrappedLabel(QStringLiteral("Some examples would be 12, Reading 12 or Layer 14.  For the Tarnwell "
+                                    "program to work the folder names must end with the zoom level number."),
+                     this));
+    layout->addWidget(WrappedLabel(
+        QStringLiteral(
+            "For OSM maps this is the folder that contains the cached map tiles.  Any tiles you see "
+            "while using Tarnwell will be saved here. If a tile exists in this folder it will be used "
+            "and not downloaded from the OSM web server."),
+        this));
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(m_editFolder, 1);

@@ -1,14 +1,14 @@
 #include "dialogs/atlas_zoom_dialog.h"
 
+#include "dialogs/typed_zoom.h"
 #include "dialogs/user_guide.h"
+#include "dialogs/wrapped_label.h"
 #include "dialogs/zoom_spin.h"
-#include "dialogs/zoom_target.h"
 #include "platform/message_box.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,12 +16,6 @@ namespace {
 
 const QString kMsgNegativeZoom =
     QStringLiteral("A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13.");
-
-QLabel* Text(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
 
 } // namespace
 
@@ -36,14 +30,15 @@ CAtlasZoom::CAtlasZoom(QWidget* parent) : QDialog(parent), m_editZoom(new QLineE
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(
-        Text(QStringLiteral("Choose a layer display zoom.  0 to 17.  A typical value would be 13.\n"
-                            "Only layers that exist in the atlas can be displayed."),
-             this),
+        WrappedLabel(QStringLiteral("Choose a layer display zoom.  0 to 17.  A typical value would be 13.\n"
+                                    "Only layers that exist in the atlas can be displayed."),
+                     this),
         0, 0, 1, 5);
-    grid->addWidget(Text(QStringLiteral("On your disk the last two digits of the atlas folder names indicate "
-                                        "the zoom level of that set of map tiles."),
-                         this),
-                    1, 0, 1, 5);
+    grid->addWidget(
+        WrappedLabel(QStringLiteral("On your disk the last two digits of the atlas folder names indicate "
+                                    "the zoom level of that set of map tiles."),
+                     this),
+        1, 0, 1, 5);
     grid->addWidget(m_editZoom, 2, 0);
     grid->addWidget(spin, 2, 1);
     grid->addWidget(help, 2, 3, 1, 2);

@@ -36,3 +36,18 @@ void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer
     target.fillRect(QRect(clipBox.left() + width - 1, clipBox.top(), 1, height), Qt::black);
     target.fillRect(QRect(clipBox.left(), clipBox.top() + height - 1, width - 1, 1), Qt::black);
 }
+
+bool DrawOffScreen(QPainter& target, const QRect& clipBox,
+                   const std::function<void(QPainter&, const QPaintDevice&)>& draw) {
+    if (!target.isActive() || !target.device() || clipBox.isEmpty())
+        return false;
+    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
+    if (!buffer)
+        return false;
+    {
+        QPainter painter(&*buffer);
+        draw(painter, *target.device());
+    }
+    CopyBackBuffer(target, clipBox, *buffer);
+    return true;
+}

@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QRect>
+#include <functional>
 #include <optional>
 
 class QPainter;
+class QPaintDevice;
 
 // The off-screen picture a map is composed in: black, the size of the target's clip box. When it cannot be
 // made the user is told ("Error could not CreateCompatibleBitmap") and nothing is returned.
@@ -13,3 +15,9 @@ std::optional<QImage> CreateBackBuffer(const QRect& clipBox);
 // Puts the composed picture onto `target` at the clip box, taken from its pixel (1, 1) on; the last column
 // and row of the clip box, which the picture does not reach, are black.
 void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer);
+
+// The whole off-screen round: `draw` composes into a back buffer of the clip box, given the target's device
+// for its resolution, and the result goes onto `target`. False when the target is not drawable or has an
+// empty clip box, or when the buffer cannot be made.
+bool DrawOffScreen(QPainter& target, const QRect& clipBox,
+                   const std::function<void(QPainter&, const QPaintDevice&)>& draw);

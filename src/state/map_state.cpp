@@ -13,6 +13,7 @@ qint32 g_nTbPrevY;
 qint32 g_bPanView;
 qint32 g_bMoved;
 qint32 g_bOsmRepaint;
+std::atomic<quint64> g_nBytesDownloaded;
 
 QString g_szAtlasFolder;
 QString g_wszOsmServer;
@@ -32,8 +33,10 @@ qint32 g_nPanImageHeight;
 float g_fPanShownWidth;
 float g_fPanShownHeight;
 
+qint32 g_nOsmSourceSel;
+qint32 g_bOsmPreviewShown;
+
 CTarnwellView* g_pView;
-CTarnwellView* g_pTimerView;
 QWidget* g_pMapWnd;
 COsmView* g_pOsmView;
 CTrekbuddy* g_pTrekbuddy;
@@ -49,6 +52,7 @@ void ResetMapState() {
     g_nTileWidth = g_nTileHeight = 0;
     g_nTbPrevX = g_nTbPrevY = 0;
     g_bPanView = g_bMoved = g_bOsmRepaint = 0;
+    g_nBytesDownloaded = 0;
 
     g_szAtlasFolder.clear();
     g_wszOsmServer.clear();
@@ -63,7 +67,10 @@ void ResetMapState() {
     g_nPanImageWidth = g_nPanImageHeight = 0;
     g_fPanShownWidth = g_fPanShownHeight = 0.0f;
 
-    g_pView = g_pTimerView = nullptr;
+    g_nOsmSourceSel = 0;
+    g_bOsmPreviewShown = 0;
+
+    g_pView = nullptr;
     g_pMapWnd = nullptr;
     g_pOsmView = nullptr;
     g_pTrekbuddy = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <atomic>
 
 class CTarnwellView;
 class COsmView;
@@ -36,6 +37,9 @@ extern qint32 g_bPanView;
 extern qint32 g_bMoved;
 extern qint32 g_bOsmRepaint;
 
+// Bytes written to the cache file of the tile being downloaded; the download thread writes it.
+extern std::atomic<quint64> g_nBytesDownloaded;
+
 // Paths and URLs, whole Unicode strings.
 extern QString g_szAtlasFolder;  // the OSM cache folder with a trailing '/', or the current level folder
 extern QString g_wszOsmServer;   // base URL chosen in the tile-server dialog
@@ -57,9 +61,13 @@ extern qint32 g_nPanImageHeight;
 extern float g_fPanShownWidth;
 extern float g_fPanShownHeight;
 
+// The tile-server dialog's preview, kept from one opening to the next: the last list selection (-1 for none)
+// and whether its sample picture has been put up.
+extern qint32 g_nOsmSourceSel;
+extern qint32 g_bOsmPreviewShown;
+
 // Shared objects, owned elsewhere.
 extern CTarnwellView* g_pView;
-extern CTarnwellView* g_pTimerView;
 extern QWidget* g_pMapWnd;
 extern COsmView* g_pOsmView;
 extern CTrekbuddy* g_pTrekbuddy;

@@ -11,6 +11,11 @@ bool Doubles(qint32 value) {
     return value <= std::numeric_limits<qint32>::max() / 2 && value >= std::numeric_limits<qint32>::min() / 2;
 }
 
+// Once both values are 0 further doublings and halvings change nothing, so a far target is reached at once.
+bool PositionIsZero() {
+    return g_nOsmX == 0 && g_nOsmY == 0;
+}
+
 } // namespace
 
 bool DoubleOsmPosition() {
@@ -47,4 +52,30 @@ quint32 OsmZoomOut() {
     }
     SettingsStore::WriteAtlasZoom(g_nZoom);
     return g_nZoom;
+}
+
+void MoveOsmToZoom(quint32 target) {
+    while (g_nZoom < target) {
+        if (PositionIsZero()) {
+            g_nZoom = target;
+            return;
+        }
+        if (!DoubleOsmPosition())
+            return;
+        ++g_nZoom;
+    }
+    while (g_nZoom > target) {
+        if (PositionIsZero()) {
+            g_nZoom = target;
+            return;
+        }
+        HalveOsmPosition();
+        --g_nZoom;
+    }
+}
+
+void ResetOsmPosition() {
+    g_nZoom = kOsmDefaultZoom;
+    g_nOsmX = kOsmDefaultX;
+    g_nOsmY = kOsmDefaultY;
 }

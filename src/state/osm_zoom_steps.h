@@ -11,3 +11,10 @@ quint32 OsmZoomOut();
 // false, changes nothing) when a column or row would leave the 32-bit range.
 bool DoubleOsmPosition();
 void HalveOsmPosition();
+
+// Moves g_nZoom to `target`, doubling the OSM position once per level in and halving it once per level out.
+// Stops at the last level whose position still fits in 32 bits. Stores nothing: the zoom dialog's choice.
+void MoveOsmToZoom(quint32 target);
+
+// The OSM map's default place: zoom 12 over column 2032, row 1362.
+void ResetOsmPosition();

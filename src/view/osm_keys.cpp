@@ -1,10 +1,10 @@
 #include "view/osm_keys.h"
 
+#include "osm/osm_moves.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 
 #include <Qt>
-#include <limits>
 
 namespace {
 
@@ -28,41 +28,28 @@ void OsmHome() {
     g_bMoved = 1;
 }
 
-// One tile along a row or column; the numbers have no limit but their own range.
-void Step(qint32& position, int delta) {
-    if (delta < 0 ? position > std::numeric_limits<qint32>::min() : position < std::numeric_limits<qint32>::max())
-        position += delta;
-}
-
 } // namespace
 
 bool OnOsmKey(int key, bool keypad) {
     const bool mapSet = g_pOsmView != nullptr;
     switch (key) {
     case Qt::Key_Left:
-        if (mapSet) {
-            Step(g_nOsmX, -1);
-            if (g_nTbX > 0)
-                g_bMoved = 1;
-        }
+        if (mapSet)
+            OsmMoveLeft();
         return true;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
         if (mapSet)
-            Step(g_nOsmY, -1);
+            OsmMoveUp();
         return true;
     case Qt::Key_Right:
-        if (mapSet) {
-            Step(g_nOsmX, 1);
-            g_bMoved = 1;
-        }
+        if (mapSet)
+            OsmMoveRight();
         return true;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        if (mapSet) {
-            Step(g_nOsmY, 1);
-            g_bMoved = 1;
-        }
+        if (mapSet)
+            OsmMoveDown();
         return true;
     case Qt::Key_Home:
         if (mapSet)

@@ -18,7 +18,6 @@ CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
     g_pView = this;
-    g_pTimerView = this;
     g_nMapType = kMapTypeTrekbuddy;
     g_bPanView = 0;
     g_wszOsmUrl = kOsmStandardServerUrl;
@@ -33,8 +32,6 @@ CTarnwellView::~CTarnwellView() {
         g_pOsmView = nullptr;
     if (g_pView == this)
         g_pView = nullptr;
-    if (g_pTimerView == this)
-        g_pTimerView = nullptr;
     if (g_pMapWnd == this)
         g_pMapWnd = nullptr;
 }
@@ -124,6 +121,19 @@ void CTarnwellView::OnViewMaptype7trekbuddy() {
         LoadLevel();
     if (g_pView)
         g_pView->Invalidate(true);
+}
+
+void CTarnwellView::OnViewMaptype6osm() {
+    g_wszOsmUrl = g_wszOsmServer;
+    g_nZoom = kOsmDefaultZoom;
+    g_nOsmX = kOsmDefaultX;
+    g_nOsmY = kOsmDefaultY;
+    g_nMapType = kMapTypeOsm;
+    if (!g_pOsmView)
+        return;
+    g_pMapWnd = this;
+    repaint();
+    Invalidate();
 }
 
 void CTarnwellView::OnViewRefresh() {

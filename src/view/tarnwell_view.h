@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class CTarnwellDoc;
 class CTrekbuddy;
@@ -40,6 +41,7 @@ public:
 
     // View commands.
     void OnViewMaptype7trekbuddy();
+    void OnViewMaptype6osm();
     void OnViewRefresh();
     void OnMapStartposition();
     void OnMapGetscreenmap();
@@ -60,6 +62,8 @@ private:
     // Whether any part of the view can be seen.
     bool HasVisibleArea() const;
     bool OnTrekbuddyKey(int key, bool keypad);
+    // A level step names the new level's calibration file in the main window's title.
+    void ShowLevelTitle(const std::optional<QString>& title);
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 

@@ -1,7 +1,5 @@
+#include "atlas/atlas_moves.h"
 #include "atlas/level_steps.h"
-#include "atlas/screen_moves.h"
-#include "atlas/tile_count.h"
-#include "atlas/tile_moves.h"
 #include "state/map_state.h"
 #include "view/tarnwell_view.h"
 
@@ -18,10 +16,6 @@ void MoveAtlasOneTile(int arrowKey) {
     default:
         return MoveAtlasDown();
     }
-}
-
-int AtLeastZero(int value) {
-    return value < 0 ? 0 : value;
 }
 
 } // namespace
@@ -43,23 +37,20 @@ bool CTarnwellView::OnTrekbuddyKey(int key, bool keypad) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         if (mapSet)
-            key == Qt::Key_PageUp ? AtlasPageUp() : AtlasPageDown();
+            key == Qt::Key_PageUp ? AtlasPageUp(height()) : AtlasPageDown(height());
         return true;
     case Qt::Key_Home:
         if (mapSet)
             CentreAtlas();
         return true;
     case Qt::Key_End:
-        if (mapSet) {
-            g_nTbX = AtLeastZero(CountTileColumns() - 3);
-            g_nTbY = AtLeastZero(CountTileRows() - 3);
-            g_bMoved = 1;
-        }
+        if (mapSet)
+            MoveAtlasToEnd();
         return true;
     case Qt::Key_Plus:
         if (!keypad || !mapSet)
             return false;
-        AtlasZoomIn();
+        ShowLevelTitle(AtlasZoomIn().title);
         g_pMapWnd = this;
         if (g_bPanView == 1)
             g_bPanView = 0;
@@ -68,7 +59,7 @@ bool CTarnwellView::OnTrekbuddyKey(int key, bool keypad) {
         if (!keypad)
             return false;
         if (mapSet)
-            AtlasZoomOut();
+            ShowLevelTitle(AtlasZoomOut().title);
         return true;
     case Qt::Key_Escape:
         if (!mapSet)

@@ -1,4 +1,7 @@
 #include "atlas/atlas_click.h"
+#include "atlas/level_folder.h"
+#include "dialogs/atlas_zoom_dialog.h"
+#include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "view/osm_keys.h"
 #include "view/tarnwell_view.h"
@@ -31,8 +34,29 @@ bool CTarnwellView::HasVisibleArea() const {
 void CTarnwellView::OnLButtonDown(const QPoint& point) {
     if (!HasVisibleArea())
         return;
-    if (g_nMapType == kMapTypeTrekbuddy)
-        OnAtlasClick(this, point);
+    if (g_nMapType == kMapTypeOsm) {
+        if (g_pOsmView && g_pOsmView->OnOsmClick(point))
+            Invalidate();
+        return;
+    }
+    if (g_nMapType != kMapTypeTrekbuddy)
+        return;
+    g_pMapWnd = this;
+    if (m_pTrekbuddy) {
+        const AtlasClickResult result = OnAtlasClick(point, size());
+        if (result.chooseZoom) {
+            CAtlasZoom dialog(this);
+            dialog.exec();
+            LoadLevel();
+        }
+        ShowLevelTitle(result.title);
+    }
+    Invalidate();
+}
+
+void CTarnwellView::ShowLevelTitle(const std::optional<QString>& title) {
+    if (title)
+        window()->setWindowTitle(*title);
 }
 
 void CTarnwellView::mousePressEvent(QMouseEvent* event) {

@@ -15,7 +15,7 @@ using Position = std::array<qint32, 4>; // g_nTbX, g_nTbY, g_bMoved, g_bPanView
 
 Position ClickAt(CTarnwellView& view, int x, int y, Position start = {2, 2, 0, 0}) {
     std::tie(g_nTbX, g_nTbY, g_bMoved, g_bPanView) = std::tuple_cat(start);
-    OnAtlasClick(&view, QPoint(x, y));
+    view.OnLButtonDown(QPoint(x, y));
     return {g_nTbX, g_nTbY, g_bMoved, g_bPanView};
 }
 
@@ -32,13 +32,13 @@ TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
         title = dialog->windowTitle();
         qobject_cast<QDialog*>(dialog)->reject();
     });
-    OnAtlasClick(&shown.view, QPoint(77, 10));
+    shown.view.OnLButtonDown(QPoint(77, 10));
     EXPECT_EQ(title, QStringLiteral("Choose a layer display zoom."));
     EXPECT_EQ((std::array{g_nTbX, g_nTileWidth}), (std::array{0, 256}));
-    OnAtlasClick(&shown.view, QPoint(140, 10));
+    shown.view.OnLButtonDown(QPoint(140, 10));
     EXPECT_EQ(g_nZoom, 13u);
-    OnAtlasClick(&shown.view, QPoint(170, 10));
-    OnAtlasClick(&shown.view, QPoint(191, 31));
+    shown.view.OnLButtonDown(QPoint(170, 10));
+    shown.view.OnLButtonDown(QPoint(191, 31));
     EXPECT_EQ(g_nZoom, 11u);
 }
 

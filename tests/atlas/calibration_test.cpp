@@ -65,8 +65,8 @@ TEST(CalibrationLine, ReadsPointLines) {
         {Hemispheres(kExample, ",S,", ",W,"), 0, -51.5f, 1.2f, true},
         {Hemispheres(kExample, ",s,", ",e,"), 0, 51.5f, 1.2f, true},
         {WithKey(kExample, "Point04") + ",Point03,xy", 3, 51.5f, -1.2f, true},
-        // Degrees right after the comma lose their first character; ",1," leaves only the comma to read.
-        {"Point01,xy,0,0,in,deg,51,30.0000,N,1,12.0000,E", 0, 1.5f, -0.2f, true},
+        // Atlas scripts that write no blank after the commas.
+        {"Point01,xy,0,0,in,deg,52,30.000000,N,1,15.000000,W", 0, 52.5f, 1.25f, true},
         // Degrees round to float, minutes add in double, the sum rounds once.
         {"Point02,xy,0,0,in,deg,  16777217,  59.99,N,  1,  0.0000035762788,W", 1, 16777216.0f,
          1.0f + std::numeric_limits<float>::epsilon(), true},

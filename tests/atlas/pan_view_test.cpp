@@ -29,7 +29,7 @@ TEST(PanView, AWideImageFillsTheWidthATallOneTheHeightAndClicksPickTheirTile) {
         EXPECT_TRUE(HasWhite(image, QRect(19, 4, 400, 12))) << "header";
         EXPECT_EQ((std::array{image.pixel(0, 33), image.pixel(inside), image.pixel(outside)}),
                   (std::array<QRgb, 3>{0xffff0000, 0xffff0000, kBlack}));
-        OnAtlasClick(&shown.view, click);
+        OnAtlasClick(click, shown.view.size());
         EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{tile[0], tile[1], 0, 0}));
     }
 }
@@ -42,21 +42,21 @@ TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_TRUE(HasWhite(image, QRect(19, 4, 400, 12)) && HasWhite(image, QRect(50, 199, 400, 30)));
     // Never an image yet: the view's size stands in and every click goes to the first tile.
     g_nTbX = 3;
-    OnAtlasClick(&shown.view, QPoint(700, 500));
+    OnAtlasClick(QPoint(700, 500), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, 0}));
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 600.0f}));
 
     std::tie(g_nPanImageWidth, g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{1600, 800, 800.0f, 400.0f, 1};
     Render(800, 600);
-    OnAtlasClick(&shown.view, QPoint(400, 232));
+    OnAtlasClick(QPoint(400, 232), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{10, 5}));
 
     // A shown size that is not a number gives column 0; a huge image height the largest row, not garbage.
     const qint32 last = std::numeric_limits<qint32>::max();
     std::tie(g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{last, std::numeric_limits<float>::quiet_NaN(), 200.0f, 1};
-    OnAtlasClick(&shown.view, QPoint(400, 232));
+    OnAtlasClick(QPoint(400, 232), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
 }
 

@@ -57,6 +57,7 @@ TEST(ViewKeys, KeypadStepsEscapeAndTheMainKeyboardPlus) {
     window.Key(Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(g_nZoom, 12u);
     EXPECT_EQ(g_bPanView, 0) << "a step in leaves it";
+    EXPECT_EQ(window.app.View()->window()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
     EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
     g_bPanView = 1;
     window.Key(Qt::Key_Escape);

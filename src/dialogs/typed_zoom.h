@@ -8,7 +8,3 @@
 // not start with one, the largest zoom when the number is larger still. Nothing when the number is negative:
 // a zoom has no sign.
 std::optional<quint32> TypedZoom(const QString& text);
-
-// Moves g_nZoom to `target`, doubling the OSM position once per level in and halving it once per level out.
-// Stops at the last level whose position still fits in 32 bits.
-void MoveOsmToZoom(quint32 target);

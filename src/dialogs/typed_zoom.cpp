@@ -1,7 +1,4 @@
-#include "dialogs/zoom_target.h"
-
-#include "state/map_state.h"
-#include "state/osm_zoom_steps.h"
+#include "dialogs/typed_zoom.h"
 
 #include <limits>
 
@@ -15,11 +12,6 @@ bool IsSpace(QChar c) {
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
-}
-
-// Once both values are 0 further doublings and halvings change nothing, so a far target is reached at once.
-bool PositionIsZero() {
-    return g_nOsmX == 0 && g_nOsmY == 0;
 }
 
 } // namespace
@@ -37,24 +29,4 @@ std::optional<quint32> TypedZoom(const QString& text) {
     if (negative && number != 0)
         return std::nullopt;
     return quint32(qMin<quint64>(number, kLargestZoom));
-}
-
-void MoveOsmToZoom(quint32 target) {
-    while (g_nZoom < target) {
-        if (PositionIsZero()) {
-            g_nZoom = target;
-            return;
-        }
-        if (!DoubleOsmPosition())
-            return;
-        ++g_nZoom;
-    }
-    while (g_nZoom > target) {
-        if (PositionIsZero()) {
-            g_nZoom = target;
-            return;
-        }
-        HalveOsmPosition();
-        --g_nZoom;
-    }
 }

@@ -1,0 +1,168 @@
+#include "osm/tile_downloader.h"
+#include "osm_cache.h"
+#include "platform/safe_file.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <array>
+
+using namespace OsmCache;
+
+namespace {
+
+// Nothing listens here: every download fails at once.
+const QString kNoServer = QStringLiteral("http://127.0.0.1:1/");
+
+// Target pixel of point (dx, dy) of grid cell (column, row) with 256-pixel cells: one pixel up and left.
+QPoint CellPoint(int column, int row, int dx = 128, int dy = 128) {
+    return QPoint(column * 256 + dx - 1, row * 256 + 33 + dy - 1);
+}
+
+} // namespace
+
+TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAsATileByTilePaintDoes) {
+    Enter(kNoServer);
+    // Cells smaller than the tiles (a Trekbuddy level of 200-pixel tiles was shown last): tiles overlap, so
+    // the picture also shows the order they were drawn in.
+    g_nTileWidth = g_nTileHeight = 200;
+    QImage expected(1000, 700, QImage::Format_RGB32);
+    expected.fill(kBlack);
+    QPainter reference(&expected);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const QImage tile = AtlasBuilder::LandscapeTile(x, y, 4, 3);
+            ASSERT_TRUE(tile.save(TileFile(12, 2032 + x, 1362 + y)));
+            reference.drawImage(QPoint(x * 200 - 1, y * 200 + 32), tile);
+        }
+    }
+    reference.end();
+    const QImage painted = Render(1000, 700);
+    const QRect tileArea(0, 32, 999, 667);
+    EXPECT_TRUE(painted.copy(tileArea) == expected.copy(tileArea));
+    EXPECT_TRUE(HasWhite(painted, QRect(80, 0, 40, 32))) << "zoom number";
+    EXPECT_TRUE(HasWhite(painted, QRect(410, 7, 180, 16))) << "status text";
+    EXPECT_EQ(g_bOsmRepaint, 0);
+}
+
+TEST(DrawOsmMap, EveryPaintReadsTheFilesAfreshAndAnEmptyFileStaysBlank) {
+    Enter(kNoServer);
+    for (int y = 1362; y < 1365; ++y)
+        for (int x = 2032; x < 2036; ++x)
+            WriteSolid(x, y);
+    EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2032, 1362));
+    WriteSolid(2040, 1370);
+    ASSERT_TRUE(QFile::remove(TileFile(12, 2032, 1362)));
+    ASSERT_TRUE(QFile::copy(TileFile(12, 2040, 1370), TileFile(12, 2032, 1362)));
+    EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2040, 1370));
+    WriteEmpty(12, 2032, 1362);
+    const QImage image = Render(1000, 700);
+    EXPECT_EQ(image.pixel(CellPoint(0, 0)), kBlack);
+    EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2035, 1364)) << "the bottom row is cut by the edge";
+    EXPECT_EQ(QFileInfo(TileFile(12, 2032, 1362)).size(), 0);
+}
+
+TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaint) {
+    TileServer server;
+    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
+    ServeArea(server, 6, 3);
+    Enter(server.BaseUrl());
+    WriteEmpty(12, 2033, 1363);
+    EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
+    EXPECT_EQ(g_bOsmRepaint, 1);
+    QStringList expected;
+    for (int y = 1362; y < 1365; ++y)
+        for (int x = 2032; x < 2036; ++x)
+            if (x != 2033 || y != 1363)
+                expected.append(QStringLiteral("/12/%1/%2.png").arg(x).arg(y));
+    EXPECT_EQ(RequestedPaths(server), expected) << "the empty file is never fetched";
+
+    g_bOsmRepaint = 0;
+    const QImage image = Render(1000, 700);
+    EXPECT_EQ(g_bOsmRepaint, 0);
+    EXPECT_EQ(server.Requests().size(), 11);
+    EXPECT_EQ(image.pixel(CellPoint(0, 0)), CellColour(2032, 1362));
+    EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2035, 1364));
+    EXPECT_EQ(image.pixel(CellPoint(1, 1)), kBlack) << "the empty file stays blank";
+}
+
+TEST(DrawOsmMap, TrekbuddyOffsetsWidenTheGridAndShiftItLeft) {
+    TileServer server;
+    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
+    ServeArea(server, 6, 3);
+    Enter(server.BaseUrl());
+    g_nTbX = 2;
+    Render(1000, 700);
+    EXPECT_EQ(server.Requests().size(), 18) << "two more columns, left of the surface";
+    const QImage image = Render(1000, 700);
+    EXPECT_EQ(image.pixel(CellPoint(0, 0)), CellColour(2034, 1362));
+    EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2037, 1364));
+}
+
+TEST(DrawOsmMap, AStalledServerEndsThePaintsDownloadsAfterOneTimeOut) {
+    TileServer server;
+    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
+    server.SetAnswer("/12/2032/1362.png", {200, SolidPng(2032, 1362), TileServer::Fault::Silent, {}});
+    SetDownloadLimits(300, kMaxTileBytes);
+    Enter(server.BaseUrl());
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_EQ(RequestedPaths(server), QStringList{QStringLiteral("/12/2032/1362.png")});
+    EXPECT_EQ(g_bOsmRepaint, 0);
+    Render(1000, 700);
+    EXPECT_EQ(server.Requests().size(), 2) << "the next paint tries again";
+}
+
+TEST(DrawOsmMap, NoNetworkNotesItAtEveryPaintAndAsksForNoFollowUp) {
+    Enter(kNoServer);
+    const QString cache = Folder();
+    g_nTbX = -1;
+    for (int paint = 0; paint < 2; ++paint) {
+        EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
+        EXPECT_EQ(g_bOsmRepaint, 0);
+    }
+    EXPECT_EQ((std::array{g_nTbX, g_bMoved}), (std::array{0, 1}));
+    EXPECT_TRUE(QDir(cache).isEmpty());
+}
+
+TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {
+    Enter(kNoServer);
+    const QString start = TestEnv::TempFolder() + QStringLiteral("/start");
+    QDir().mkpath(start);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(start);
+    WriteSolid(2032, 1362);
+    SettingsStore::WriteAtlasFolder(QString());
+    g_nTbY = 3;
+    const QImage image = Render(1000, 700);
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(HasWhite(image, QRect(5, 249, 300, 14))) << "fourth line of the folder note";
+    EXPECT_FALSE(HasWhite(image, QRect(5, 299, 300, 14))) << "no no-tiles note";
+    EXPECT_EQ((std::array{g_nTbY, g_bMoved, g_bOsmRepaint}), (std::array{0, 0, 0}));
+    EXPECT_TRUE(QDir(start).isEmpty());
+}
+
+TEST(OnOsmClick, StripRangesAreOpenAndTriedInOrder) {
+    struct Case {
+        QPoint at;
+        quint32 zoom;
+        qint32 x, y, pan, moved;
+    };
+    const Case cases[] = {
+        {{140, 10}, 13, 4064, 2724, 0, 0}, {{158, 10}, 12, 2032, 1362, 0, 0},
+        {{170, 31}, 11, 1016, 681, 0, 0},  {{140, 32}, 12, 2032, 1362, 0, 0},
+        {{290, 10}, 12, 2031, 1362, 0, 0}, {{310, 10}, 12, 2032, 1362, 0, 0},
+        {{320, 10}, 12, 2032, 1361, 0, 0}, {{350, 10}, 12, 2032, 1363, 0, 1},
+        {{390, 10}, 12, 2033, 1362, 0, 1}, {{230, 10}, 12, 2032, 1362, 1, 1},
+        {{40, 10}, 12, 2032, 1362, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Enter(kNoServer);
+        g_bPanView = g_bMoved = 0;
+        EXPECT_TRUE(COsmView().OnOsmClick(c.at));
+        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView, g_bMoved}),
+                  (std::tuple{c.zoom, c.x, c.y, c.pan, c.moved}))
+            << c.at.x() << ", " << c.at.y();
+    }
+}

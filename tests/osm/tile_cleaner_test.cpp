@@ -1,0 +1,69 @@
+#include "app/tarnwell_app.h"
+#include "osm/tile_cleaner.h"
+#include "osm_cache.h"
+#include "view/tarnwell_view.h"
+
+#include <QDir>
+
+using namespace OsmCache;
+
+namespace {
+
+// 0-byte tiles over 6 x 5 tiles from (2032, 1362), one more column and row than a 1000 x 700 window cleans.
+void WriteEmptyArea() {
+    for (int y = 1362; y < 1367; ++y)
+        for (int x = 2032; x < 2038; ++x)
+            WriteEmpty(12, x, y);
+}
+
+QStringList CacheFiles() {
+    return QDir(Folder()).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+TEST(RemoveZeroSizeTiles, RemovesOnlyTheEmptyFilesOfTheArea) {
+    Enter(kOsmStandardServerUrl);
+    WriteEmptyArea();
+    WriteSolid(2033, 1363);
+    WriteEmpty(13, 2032, 1362);
+    g_szAtlasFolder = Folder() + QLatin1Char('/');
+    CClean().RemoveZeroSizeTiles(QSize(1000, 700));
+    QStringList kept = {QStringLiteral("12-2033-1363.png"), QStringLiteral("13-2032-1362.png")};
+    for (int y = 1362; y < 1367; ++y)
+        kept.append(QStringLiteral("12-2037-%1.png").arg(y));
+    for (int x = 2032; x < 2037; ++x)
+        kept.append(QStringLiteral("12-%1-1366.png").arg(x));
+    kept.sort();
+    EXPECT_EQ(CacheFiles(), kept);
+    EXPECT_TRUE(TestEnv::Messages().isEmpty());
+}
+
+TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolder) {
+    Enter(kOsmStandardServerUrl);
+    WriteEmptyArea();
+    CClean().RemoveZeroSizeTiles(QSize(1000, 700));
+    EXPECT_EQ(CacheFiles().size(), 30) << "no cache folder: nothing is looked at";
+    g_szAtlasFolder = Folder() + QLatin1Char('/');
+    CClean().RemoveZeroSizeTiles(std::nullopt);
+    EXPECT_EQ(TestEnv::MessageTexts(),
+              QStringList{QStringLiteral("You must be in OSM map view to use the clean function")});
+    EXPECT_EQ(CacheFiles().size(), 30);
+}
+
+TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
+    Enter(kOsmStandardServerUrl);
+    WriteEmptyArea();
+    CTarnwellApp app;
+    ASSERT_TRUE(app.InitInstance());
+    app.View()->resize(300, 200);
+    g_nMapType = kMapTypeTrekbuddy;
+    g_szAtlasFolder = Folder() + QLatin1Char('/');
+    app.OnOsmCleanTiles();
+    EXPECT_EQ(CacheFiles().size(), 30);
+    g_nMapType = kMapTypeOsm;
+    std::tie(g_nOsmX, g_nOsmY) = std::tuple{2032, 1362};
+    app.OnOsmCleanTiles();
+    EXPECT_EQ(CacheFiles().size(), 24) << "3 x 2 tiles of a 300 x 200 view";
+    EXPECT_EQ(g_pMapWnd, app.View());
+}

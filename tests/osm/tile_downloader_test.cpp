@@ -1,0 +1,162 @@
+#include "osm/tile_downloader.h"
+#include "state/map_state.h"
+#include "support/test_env.h"
+#include "support/tile_server.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpServer>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using Fault = TileServer::Fault;
+constexpr int kIdleMs = 1000;
+constexpr qint64 kMaxBody = 3000000;
+
+QByteArray Body(qsizetype size) {
+    QByteArray body(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        body[i] = char(i * 7 % 251);
+    return body;
+}
+
+// The files in the cache folder, so a left-over temporary file shows too.
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray Content(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A port on loopback that nothing listens on.
+quint16 ClosedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+class TileDownloader : public ::testing::TestWithParam<TileServer::Certificate> {
+protected:
+    void SetUp() override {
+        SetDownloadLimits(kIdleMs, kMaxBody);
+        ASSERT_FALSE(m_server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
+    }
+    TileServer m_server{GetParam()};
+    QString m_folder = TestEnv::TempFolder();
+};
+
+struct AnswerCase {
+    const char* what;
+    TileServer::Answer answer;
+    DownloadResult result;
+    qint32 status;
+};
+
+} // namespace
+
+TEST_P(TileDownloader, OnlyCompleteSuccessAnswersAnd404PagesBecomeCacheFiles) {
+    const QByteArray html = "<html><body>404</body></html>";
+    m_server.SetAnswer("/tile.png", {200, "PNG tile", Fault::None, {}});
+    const AnswerCase cases[] = {
+        {"tile", {200, "PNG tile", Fault::None, {}}, DownloadResult::Stored, 0},
+        {"404 page", {404, html, Fault::None, {}}, DownloadResult::Stored, 0},
+        {"empty body", {200, {}, Fault::None, {}}, DownloadResult::Stored, 0},
+        {"three chunks", {200, Body(2500000), Fault::None, {}}, DownloadResult::Stored, 0},
+        {"redirect", {302, "moved", Fault::None, "/tile.png"}, DownloadResult::Stored, 0},
+        {"over the size limit", {200, Body(kMaxBody + 1), Fault::None, {}}, DownloadResult::NotStored, -10},
+        {"401", {401, html, Fault::None, {}}, DownloadResult::NotStored, 1},
+        {"503", {503, html, Fault::None, {}}, DownloadResult::NotStored, 1},
+        {"reset mid-body", {200, Body(200000), Fault::Reset, {}}, DownloadResult::NotStored, -10},
+        {"stall mid-body", {200, Body(200000), Fault::Stall, {}}, DownloadResult::TimedOut, -10},
+        {"no answer", {200, "PNG", Fault::Silent, {}}, DownloadResult::TimedOut, 1},
+    };
+    for (const AnswerCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray urlPath = "/12/1/" + QByteArray(c.what).replace(' ', '_') + ".png";
+        m_server.SetAnswer(urlPath, c.answer);
+        const QString path = m_folder + QStringLiteral("/12-1-%1.png").arg(c.what);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QString::fromLatin1(urlPath.mid(1)), path), c.result);
+        EXPECT_LT(timer.elapsed(), kIdleMs * 3);
+        EXPECT_EQ(LastDownloadStatus(), c.status);
+        if (c.result != DownloadResult::Stored) {
+            EXPECT_FALSE(QFile::exists(path));
+            continue;
+        }
+        const QByteArray expected = c.answer.location.isEmpty() ? c.answer.body : QByteArray("PNG tile");
+        EXPECT_EQ(Content(path), expected);
+        EXPECT_EQ(g_nBytesDownloaded, quint64(expected.size()));
+    }
+    const std::set<QString> stored{"12-1-tile.png", "12-1-404 page.png", "12-1-empty body.png",
+                                   "12-1-three chunks.png", "12-1-redirect.png"};
+    const QStringList files = FilesIn(m_folder);
+    EXPECT_EQ(std::set<QString>(files.begin(), files.end()), stored) << "no partial or temporary file stays";
+}
+
+TEST_P(TileDownloader, TilesInARowShareOneConnectionAndNameTheProgram) {
+    for (int x = 0; x < 4; ++x) {
+        const QString name = QStringLiteral("12-%1-0.png").arg(x);
+        m_server.SetAnswer(QStringLiteral("/12/%1/0.png").arg(x).toLatin1(),
+                           {200, name.toLatin1(), Fault::None, {}});
+        ASSERT_EQ(
+            DownloadTile(m_server.BaseUrl() + QStringLiteral("12/%1/0.png").arg(x), m_folder + '/' + name),
+            DownloadResult::Stored);
+        EXPECT_EQ(Content(m_folder + '/' + name), name.toLatin1());
+    }
+    const QList<TileServer::Request> requests = m_server.Requests();
+    ASSERT_EQ(requests.size(), 4);
+    for (const TileServer::Request& request : requests) {
+        EXPECT_EQ(request.connection, 1) << request.path.constData();
+        EXPECT_TRUE(request.headers.at("user-agent").contains("Tarnwell"));
+        EXPECT_FALSE(request.headers.contains("cache-control") || request.headers.contains("pragma"));
+    }
+}
+
+TEST_P(TileDownloader, CacheFolderThatCannotBeWrittenGivesStatusMinus6) {
+    const QString blocked = m_folder + QStringLiteral("/cache");
+    QFile blocker(blocked);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    m_server.SetAnswer("/12/0/0.png", {200, "PNG", Fault::None, {}});
+    EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QStringLiteral("12/0/0.png"),
+                           blocked + QStringLiteral("/12-0-0.png")),
+              DownloadResult::NotStored);
+    EXPECT_EQ(LastDownloadStatus(), -6);
+    EXPECT_EQ(FilesIn(m_folder), QStringList{QStringLiteral("cache")});
+}
+
+INSTANTIATE_TEST_SUITE_P(HttpAndHttps, TileDownloader,
+                         ::testing::Values(TileServer::Certificate::None, TileServer::Certificate::Valid));
+
+TEST(TileDownloaderCertificates, DateAndHostFaultsAreAcceptedAnUnknownIssuerIsNot) {
+    using Certificate = TileServer::Certificate;
+    const std::pair<Certificate, DownloadResult> cases[] = {
+        {Certificate::Expired, DownloadResult::Stored},
+        {Certificate::WrongHost, DownloadResult::Stored},
+        {Certificate::UnknownIssuer, DownloadResult::NotStored}};
+    for (const auto& [certificate, result] : cases) {
+        TileServer server(certificate);
+        ASSERT_FALSE(server.BaseUrl().isEmpty());
+        server.SetAnswer("/12/0/0.png", {200, "PNG", Fault::None, {}});
+        const QString path = TestEnv::TempFolder() + QStringLiteral("/12-0-0-%1.png").arg(int(certificate));
+        EXPECT_EQ(DownloadTile(server.BaseUrl() + QStringLiteral("12/0/0.png"), path), result)
+            << int(certificate);
+        EXPECT_EQ(QFile::exists(path), result == DownloadResult::Stored) << int(certificate);
+    }
+}
+
+TEST(TileDownloaderUrls, BadUrlsAndUnreachableServersLeaveNoFile) {
+    const QString path = TestEnv::TempFolder() + QStringLiteral("/12-2032-1362.png");
+    const QString unreachable = QStringLiteral("http://127.0.0.1:%1/12/2032/1362.png").arg(ClosedPort());
+    for (const QString& url :
+         {QString(), QStringLiteral("12/2032/1362.png"), QStringLiteral("https://"), unreachable}) {
+        EXPECT_EQ(DownloadTile(url, path), DownloadResult::NotStored) << qPrintable(url);
+        EXPECT_FALSE(QFile::exists(path)) << qPrintable(url);
+    }
+}

@@ -1,0 +1,58 @@
+#include "output/page_geometry.h"
+#include "output/paper_codes.h"
+#include "output/printed_page.h"
+#include "support/tile_cache.h"
+
+#include <gtest/gtest.h>
+
+// A printer's paper sizes become table codes in the printer's order; sizes the table lacks (no Windows paper
+// number, or one above 118) are left out, and A1 and A0 have codes of their own.
+TEST(PaperCodes, MapPrinterSizesToTableCodes) {
+    const QList<QPageSize> printer = {
+        QPageSize(QPageSize::A4),
+        QPageSize(QPageSize::Letter),
+        QPageSize(QSizeF(100, 100), QPageSize::Millimeter), // a driver's own form, Windows number 256
+        QPageSize(QPageSize::A0),
+        QPageSize(QPageSize::A1),
+        QPageSize(QPageSize::Executive), // no Windows number
+        QPageSize(QPageSize::LetterExtra),
+        QPageSize(QPageSize::A4Extra),
+        QPageSize(QPageSize::EnvelopePrc10),
+    };
+    EXPECT_EQ(PaperCodes(printer), QList<int>({9, 1, 118, 117, 48, 51, 103}));
+}
+
+// Slider 5 on A4 landscape inside quarter-inch unprintable margins: 5 x 3 tiles at 600 dpi, twice as many
+// half-size tiles at 300 dpi.
+TEST(PageGeometry, TilesAcrossFollowTheSliderAndTheResolution) {
+    struct Case {
+        QSize printable;
+        int dpi;
+        int columns;
+        int rows;
+        float tile;
+    };
+    for (const Case& c : {Case{{6716, 4661}, 600, 5, 3, 1342.0f}, Case{{3358, 2330}, 300, 10, 6, 335.2f}}) {
+        const GridGeometry grid = PageGeometry(c.printable, 5, c.dpi, c.dpi, {});
+        EXPECT_EQ(GridColumns(grid), c.columns) << c.dpi;
+        EXPECT_EQ(GridRows(grid), c.rows) << c.dpi;
+        EXPECT_FLOAT_EQ(grid.tileW, c.tile) << c.dpi;
+        EXPECT_FLOAT_EQ(grid.tileH, c.tile) << c.dpi;
+    }
+}
+
+// A top margin of 600 on a 600-dpi page moves the whole grid one inch down; the rows still start inside the
+// page image, so all three are drawn.
+TEST(PageGeometry, TopMarginMovesTheGridDown) {
+    TileCache::Write(5, 3);
+    const GridGeometry grid = PageGeometry({6716, 4661}, 5, 600, 600, {600, 0});
+    const std::optional<QImage> page = ComposePage(grid, OsmTiles(0, 0));
+    ASSERT_TRUE(page);
+    ASSERT_EQ(page->size(), QSize(6710, 4655));
+    EXPECT_EQ(page->pixel(10, 599), qRgb(255, 255, 255));
+    EXPECT_EQ(page->pixel(10, 600), TileCache::CellColour(0, 0));
+    EXPECT_EQ(page->pixel(4 * 1342 + 10, 600 + 1341), TileCache::CellColour(4, 0));
+    EXPECT_EQ(page->pixel(10, 600 + 1342), TileCache::CellColour(0, 1));
+    EXPECT_EQ(page->pixel(10, 600 + 2 * 1342 + 1341), TileCache::CellColour(0, 2));
+    EXPECT_EQ(page->pixel(10, 600 + 3 * 1342), qRgb(255, 255, 255));
+}
