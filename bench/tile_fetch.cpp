@@ -4,7 +4,7 @@
 // tile_fetch [work folder]
 
 #include "osm/tile_downloader.h"
-#include "support/tile_server.h"
+#include "support/loopback_tile_server.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -89,10 +89,11 @@ std::vector<Tile> DrawTiles() {
     return tiles;
 }
 
-TileServer& ServeTiles(std::unique_ptr<TileServer>& server, const std::vector<Tile>& tiles) {
-    server = std::make_unique<TileServer>(TileServer::Certificate::Valid);
+LoopbackTileServer& ServeTiles(std::unique_ptr<LoopbackTileServer>& server, const std::vector<Tile>& tiles) {
+    server = std::make_unique<LoopbackTileServer>(LoopbackTileServer::Certificate::Valid);
     for (const Tile& tile : tiles)
-        server->SetAnswer('/' + tile.urlPath.toLatin1(), {200, tile.png, TileServer::Fault::None, {}});
+        server->SetAnswer('/' + tile.urlPath.toLatin1(),
+                          {200, tile.png, LoopbackTileServer::Fault::None, {}});
     return *server;
 }
 
@@ -158,7 +159,7 @@ int main(int argc, char** argv) {
     double ours = 1e9;
     double curl = 1e9;
     for (int round = 1; round <= kRounds; ++round) {
-        std::unique_ptr<TileServer> server;
+        std::unique_ptr<LoopbackTileServer> server;
         const QString base = ServeTiles(server, tiles).BaseUrl();
         const QString oursFolder = QStringLiteral("%1/ours%2").arg(work).arg(round);
         const QString curlFolder = QStringLiteral("%1/curl%2").arg(work).arg(round);
