@@ -105,7 +105,7 @@ TEST(PanView, ShowsAMadeImageAndAHugeOneAndClicksPickTheirTile) {
     EXPECT_TRUE(Reddish(image.pixel(390, 60)) && Bluish(image.pixel(410, 60)) &&
                 image.pixel(400, 97) == kBlack);
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
-    OnAtlasClick(&shown.view, QPoint(600, 64));
+    OnAtlasClick(QPoint(600, 64), shown.view.size());
     // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{384, 20}));
 }
