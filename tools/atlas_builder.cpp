@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRandomGenerator>
 #include <QTextStream>
 #include <cmath>
 #include <unistd.h>
@@ -40,6 +41,35 @@ void PaintLandscape(QPainter& p, const QSizeF& size) {
             p.drawLine(line);
     }
     p.restore();
+}
+
+// A town quarter over a tile, different for every seed: crooked streets with their names, and blocks of
+// houses, as the tiles of a web map show them.
+void PaintTown(QPainter& p, quint32 seed) {
+    QRandomGenerator random(seed);
+    auto at = [&random](int span) { return qreal(random.bounded(span)); };
+    for (int i = 0; i < 30; ++i) {
+        p.setPen(QPen(QColor(0xb0, 0x9a, 0x90), 1));
+        p.setBrush(QColor(0xd9, 0xd0, 0xc9));
+        p.save();
+        p.translate(at(256), at(256));
+        p.rotate(at(90));
+        p.drawRect(QRectF(0, 0, 6 + at(14), 6 + at(12)));
+        p.restore();
+    }
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    p.setFont(font);
+    const char* names[] = {"Mill Lane", "High Street", "Church Road", "Station Road", "Bridge Street"};
+    for (int i = 0; i < 4; ++i) {
+        const QPointF from(at(256), at(256)), to(at(256), at(256));
+        p.setPen(QPen(QColor(0xbb, 0xbb, 0xbb), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+        p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+        p.setPen(QColor(0x55, 0x55, 0x55));
+        p.drawText((from + to) / 2, QString::fromLatin1(names[random.bounded(5)]));
+    }
 }
 
 QImage Tile(const Level& level, int column, int row, QSizeF levelSize, const QString& zoomLabel) {
@@ -135,7 +165,11 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
 
 QImage LandscapeTile(int column, int row, int columns, int rows) {
     const Level level{QStringLiteral("12"), columns, rows};
-    return Tile(level, column, row, QSizeF(columns * 256, rows * 256), QStringLiteral("Level 12"));
+    QImage tile = Tile(level, column, row, QSizeF(columns * 256, rows * 256), QStringLiteral("Level 12"));
+    QPainter p(&tile);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintTown(p, uint(column * 7919 + row * 104729));
+    return tile;
 }
 
 bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,

@@ -22,6 +22,10 @@ QIcon StandardIcon(const QStyle* style, int id) {
         return style->standardIcon(QStyle::SP_DialogOpenButton);
     case ID_FILE_SAVE:
         return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case ID_EDIT_CUT:
+        return QIcon::fromTheme(QStringLiteral("edit-cut"));
+    case ID_EDIT_COPY:
+        return QIcon::fromTheme(QStringLiteral("edit-copy"));
     case ID_APP_ABOUT:
         return style->standardIcon(QStyle::SP_MessageBoxInformation);
     case ID_OSM_RESETPOSITION:

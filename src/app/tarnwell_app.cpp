@@ -1,19 +1,23 @@
 #include "app/tarnwell_app.h"
 
 #include "app/command_ids.h"
+#include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "dialogs/user_guide.h"
 #include "osm/tile_cleaner.h"
+#include "platform/message_box.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 
 CTarnwellApp::CTarnwellApp() = default;
 
@@ -67,6 +71,8 @@ void CTarnwellApp::BindCommands() {
     frame.Bind(ID_OSM_CLEANTILES, [this] { OnOsmCleanTiles(); });
     frame.Bind(ID_VIEW_MAPTYPE6OSM, [view] { view->OnViewMaptype6osm(); });
     frame.Bind(ID_OSM_SETOSMSOURCE, OnOsmSetosmsource);
+    frame.Bind(ID_EDIT_CUT, OnEditCut);
+    frame.Bind(ID_EDIT_COPY, OnEditCopy);
     frame.Bind(ID_APP_ABOUT, OnAppAbout);
     frame.Bind(ID_HELP_USERGUIDE, [] { OpenUserGuide(); });
     frame.Bind(ID_TREKBUDDY_DEFAULTATLASFOLDER, OnTrekbuddyDefaultatlasfolder);
@@ -118,15 +124,36 @@ void CTarnwellApp::OnFileOpen() {
         UpdateTitle();
 }
 
+namespace {
+
+// Saving writes an empty file, so a file that holds anything is replaced only when the user says so.
+bool MayReplace(QWidget* parent, const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists() || file.size() == 0)
+        return true;
+    const QString question =
+        QStringLiteral("%1 is not empty: saving replaces what it holds by an empty file.\n"
+                       "Do you want to replace it?")
+            .arg(file.fileName());
+    return QMessageBox::question(parent, kAppTitle, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace
+
 void CTarnwellApp::OnFileSave() {
-    if (m_document->PathName().isEmpty())
+    const QString path = m_document->PathName();
+    if (path.isEmpty())
         OnFileSaveAs();
-    else
-        m_document->OnSaveDocument(m_document->PathName());
+    else if (MayReplace(m_frame.get(), path))
+        m_document->OnSaveDocument(path);
 }
 
 void CTarnwellApp::OnFileSaveAs() {
-    const QString path = QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Save As"));
-    if (!path.isEmpty() && m_document->OnSaveDocument(path))
+    // The one question about replacing a file is ours; the file dialog's own would come first and ask also
+    // about empty files.
+    const QString path = QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Save As"), QString(),
+                                                      QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty() && MayReplace(m_frame.get(), path) && m_document->OnSaveDocument(path))
         UpdateTitle();
 }

@@ -43,7 +43,7 @@ std::optional<QString> GetLevelFolder() {
 std::optional<QString> FindLevelFolder() {
     g_wszLevelFolder.clear();
     if (!SettingsStore::CreateKey()) {
-        ShowMessage(kMsgOpenKeyFailed);
+        ShowMessage(MsgOpenKeyFailed());
         return std::nullopt;
     }
     const std::optional<QString> atlas = AtlasFolder();

@@ -6,9 +6,11 @@
 #include "platform/find_first.h"
 #include "platform/safe_file.h"
 
+#include <QDirIterator>
 #include <QImage>
 #include <QThreadPool>
 #include <QtConcurrent>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -37,6 +39,7 @@ struct TileNaming {
     QString prefix = QStringLiteral("t_");
     QString extension = QStringLiteral(".jpg");
     QSize tile{256, 256};
+    bool found = false;
 
     QString TilePath(int column, int row) const {
         return QStringLiteral("%1/%2%3_%4%5")
@@ -47,21 +50,41 @@ struct TileNaming {
     }
 };
 
+// The first entry of `set` named like a level's first tile, read entry by entry in the folder's own order:
+// the folder of a huge level is never held in memory whole.
+std::optional<QString> FirstTileName(const QString& set) {
+    QDirIterator entries(set, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString name = entries.next().section(QLatin1Char('/'), -1);
+        if (WildcardMatch(QStringLiteral("*_0_0.*"), name))
+            return name;
+    }
+    return std::nullopt;
+}
+
 TileNaming FindNaming(const QString& levelFolder, QStringList& messages) {
     TileNaming naming;
     naming.set = levelFolder + QStringLiteral("/set");
-    const std::optional<QString> first = FindFirst(naming.set, QStringLiteral("*_0_0.*"));
+    const std::optional<QString> first = FirstTileName(naming.set);
     if (!first)
         return naming;
     const qsizetype at = first->indexOf(QStringLiteral("0_0."));
     naming.prefix = first->left(at);
     naming.extension = first->mid(at + 3);
+    naming.found = true;
     const QSize size = SafeImageSize(naming.set + QLatin1Char('/') + *first, kMaxTileBytes);
     if (size.isValid() && !size.isEmpty())
         naming.tile = size;
     else
         messages << kFirstTileUnreadable;
     return naming;
+}
+
+int Count(const TileNaming& naming, bool columns) {
+    if (!naming.found)
+        return 0;
+    return CountNamedTiles(naming.set, naming.prefix, naming.extension,
+                           columns ? naming.tile.width() : naming.tile.height(), columns);
 }
 
 // One tile row of the pan image, packed RGB, black where no tile could be drawn.
@@ -155,16 +178,21 @@ private:
     bool m_kept = false;
 };
 
-// Draws and encodes the image strip by strip. The running thread decodes too, so the pool holds one thread
-// fewer than there are cores.
+// Draws and encodes the image strip by strip: the pool shrinks the tiles of the next strip while the running
+// thread encodes the last one.
 class PanRun {
 public:
     PanRun(const TileNaming& naming, int columns, int rows)
-        : m_naming(naming), m_columns(columns), m_rows(rows), m_strip(columns * kPanCell),
+        : m_naming(naming), m_columns(columns),
+          m_rows(rows), m_strips{Strip(columns * kPanCell), Strip(columns * kPanCell)},
           m_drawn(size_t(qMin(columns, kDrawnLimit / kPanCell))) {
         std::iota(m_drawn.begin(), m_drawn.end(), 0);
-        m_pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount() - 1));
+        m_pool.setMaxThreadCount(QThread::idealThreadCount());
     }
+
+    ~PanRun() { m_pending.waitForFinished(); }
+    PanRun(const PanRun&) = delete;
+    PanRun& operator=(const PanRun&) = delete;
 
     // False as soon as the file fails; `stop` ends the run early, also with false.
     bool Write(PartFile& part, const PanProgress& progress, const std::atomic_bool& stop) {
@@ -172,11 +200,14 @@ public:
         errno = 0;
         if (!writer.Start(part.File(), QSize(m_columns * kPanCell, m_rows * kPanCell)))
             return part.Failed();
+        StartStrip(0);
         for (int row = 0; row < m_rows; ++row) {
+            m_pending.waitForFinished();
             if (stop)
                 return false;
-            DrawStrip(row);
-            if (!writer.WriteRows(m_strip.Rows(), kPanCell))
+            if (row + 1 < m_rows)
+                StartStrip(row + 1);
+            if (!writer.WriteRows(m_strips[size_t(row % 2)].Rows(), kPanCell))
                 return part.Failed();
             progress(1 + (row + 1) * (kPanProgressRange - 2) / m_rows);
         }
@@ -184,28 +215,29 @@ public:
     }
 
 private:
-    void DrawStrip(int row) {
-        m_strip.Clear();
+    void StartStrip(int row) {
+        Strip& strip = m_strips[size_t(row % 2)];
+        strip.Clear();
         if (row * kPanCell >= kDrawnLimit)
             return;
-        QtConcurrent::blockingMap(&m_pool, m_drawn, [this, row](int column) {
-            m_strip.DrawCell(column, m_naming.TilePath(column, row));
+        m_pending = QtConcurrent::map(&m_pool, m_drawn, [this, &strip, row](int column) {
+            strip.DrawCell(column, m_naming.TilePath(column, row));
         });
     }
 
     const TileNaming& m_naming;
     int m_columns;
     int m_rows;
-    Strip m_strip;
+    std::array<Strip, 2> m_strips;
     std::vector<int> m_drawn;
     QThreadPool m_pool;
+    QFuture<void> m_pending;
 };
 
 QStringList WritePanImage(const QString& levelFolder, const TileNaming& naming, const PanProgress& progress,
                           const std::atomic_bool& stop) {
-    const CTileCount count;
-    const int columns = count.CountTileColumns(levelFolder);
-    const int rows = count.CountTileRows(levelFolder);
+    const int columns = Count(naming, true);
+    const int rows = Count(naming, false);
     if (columns == 0 || rows == 0)
         return {QStringLiteral("No tiles were found in\n%1/set\n\nso no pan.jpg file was made.")
                     .arg(levelFolder)};

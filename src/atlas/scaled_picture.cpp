@@ -58,10 +58,11 @@ void UseDevice(jpeg_decompress_struct& info, DeviceSource& source, QIODevice& de
     info.src = &source.manager;
 }
 
-// The smallest of libjpeg's reduced sizes (eighths of the full size) that still covers `target`.
+// The smallest of libjpeg's reduced sizes that still covers `target`. Only halvings are tried: the codec has
+// fast paths for those, while its other eighths are several times slower than decoding at the next halving.
 void ChooseReducedSize(jpeg_decompress_struct& info, const QSize& target) {
     info.scale_denom = 8;
-    for (unsigned eighths = 1; eighths <= 8; ++eighths) {
+    for (unsigned eighths : {1u, 2u, 4u, 8u}) {
         info.scale_num = eighths;
         jpeg_calc_output_dimensions(&info);
         if (int(info.output_width) >= target.width() && int(info.output_height) >= target.height())
@@ -172,7 +173,7 @@ QImage ReadScaledJpeg(QIODevice& device, const QSize& target) {
     jpeg_destroy_decompress(&info);
     if (!done)
         return {};
-    return decoded == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return decoded == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage ReadScaledOther(QIODevice& device, const QSize& target) {

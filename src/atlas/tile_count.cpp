@@ -21,22 +21,25 @@ int CountTiles(const QString& levelFolder, Axis axis) {
     if (!first)
         return 0;
     const qsizetype at = first->indexOf(QStringLiteral("0_0."));
-    const QString prefix = first->left(at);
-    const QString extension = first->mid(at + 3);
-
     const QSize size = SafeImageSize(set + QLatin1Char('/') + *first, kMaxTileBytes);
     int unit = axis == Axis::Columns ? size.width() : size.height();
     if (!size.isValid() || unit <= 0)
         unit = 256;
+    return CountNamedTiles(set, first->left(at), first->mid(at + 3), unit, axis == Axis::Columns);
+}
 
+} // namespace
+
+int CountNamedTiles(const QString& setFolder, const QString& prefix, const QString& extension, int unit,
+                    bool columns) {
     int result = 1;
     int index = 0;
     for (int step = 256, probe = 0; probe < 10; ++probe, step >>= 1) {
         const qint64 offset = qint64(index) * unit;
         const QString number = QString::number(offset);
-        const QString name = axis == Axis::Columns ? prefix + number + QStringLiteral("_0") + extension
-                                                   : prefix + QStringLiteral("0_") + number + extension;
-        if (QFileInfo::exists(set + QLatin1Char('/') + name)) {
+        const QString name = columns ? prefix + number + QStringLiteral("_0") + extension
+                                     : prefix + QStringLiteral("0_") + number + extension;
+        if (QFileInfo::exists(setFolder + QLatin1Char('/') + name)) {
             result = index + 1;
             index += step;
         } else {
@@ -45,6 +48,8 @@ int CountTiles(const QString& levelFolder, Axis axis) {
     }
     return result;
 }
+
+namespace {
 
 std::optional<QImage> FirstTileImage(const QString& levelFolder) {
     const std::optional<QString> path = FirstTilePath(levelFolder);

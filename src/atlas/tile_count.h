@@ -9,6 +9,11 @@
 // The path of the level's first tile ("*0_0.*" in its set folder), if there is one.
 std::optional<QString> FirstTilePath(const QString& levelFolder);
 
+// The halving count over tiles named <prefix><px>_<py><extension> in `setFolder`, `unit` pixels apart: the
+// columns when `columns`, else the rows. Probes single names, so a huge folder is never listed whole.
+int CountNamedTiles(const QString& setFolder, const QString& prefix, const QString& extension, int unit,
+                    bool columns);
+
 // Columns and rows of the current level (g_szAtlasFolder); 0 when it has no first tile.
 int CountTileColumns();
 int CountTileRows();

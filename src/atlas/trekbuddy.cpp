@@ -9,6 +9,7 @@
 #include "draw/map_font.h"
 #include "draw/map_notes.h"
 #include "draw/tile_pictures.h"
+#include "platform/directory_listing.h"
 #include "platform/find_first.h"
 #include "state/map_state.h"
 
@@ -99,6 +100,7 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
         DrawPanImage(target, clipBox);
         return;
     }
+    StartListingRound();
     DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
         DrawMap(painter, device, clipBox.size());
     });

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,12 +92,12 @@ void CAtlasFolder::CreateControls() {
 
 void CAtlasFolder::OnInitDialog() {
     if (!SettingsStore::CreateKey()) {
-        ShowMessage(kMsgCreateKeyFailed);
+        ShowMessage(MsgCreateKeyFailed());
         return;
     }
     const std::optional<QString> folder = SettingsStore::ReadAtlasFolder();
     if (!folder) {
-        ShowMessage(kMsgAtlasFolderUnreadable);
+        ShowMessage(MsgAtlasFolderUnreadable());
         return;
     }
     m_editFolder->setText(*folder);
@@ -108,8 +109,10 @@ void CAtlasFolder::OnBrowse() {
         m_editFolder->setText(picked);
 }
 
+// A relative folder is stored whole, so that the program finds the same atlas whatever folder it starts from.
 QString CAtlasFolder::SaveFolder() {
-    const QString folder = m_editFolder->text();
+    const QString typed = m_editFolder->text();
+    const QString folder = typed.isEmpty() ? typed : QFileInfo(typed).absoluteFilePath();
     if (!folder.isEmpty())
         QDir().mkpath(folder);
     SettingsStore::WriteAtlasFolder(folder);

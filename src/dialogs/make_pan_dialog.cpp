@@ -51,6 +51,7 @@ CDialogMakePanFile::CDialogMakePanFile(const QString& folder, QWidget* parent)
       m_tileCount(Text(QStringLiteral("Tile Count"), this)),
       m_tileInfo(Text(QStringLiteral("Tile info"), this)) {
     setWindowTitle(QStringLiteral("Make Pan Image"));
+    setMinimumWidth(640);
     m_folderEdit->setObjectName(QStringLiteral("folderEdit"));
     m_tileCount->setObjectName(QStringLiteral("tileCount"));
     m_tileInfo->setObjectName(QStringLiteral("tileInfo"));

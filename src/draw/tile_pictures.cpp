@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QtConcurrent>
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -17,6 +18,26 @@ constexpr int kMaxTileMegabytes = int(kMaxTileBytes >> 20);
 // Tiles decoded ahead of drawing at a time: enough to keep every core busy, few enough that a page-sized
 // print does not hold hundreds of decoded tiles at once.
 constexpr std::size_t kBatch = 64;
+
+// Decodes tiles [first, end) on all cores. The calling thread takes tiles too, from the same queue, so a
+// helper thread that a busy machine starts late costs nothing: the caller then simply decodes the rest.
+std::vector<QImage> DecodeBatch(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end) {
+    std::vector<QImage> images(end - first);
+    std::atomic<std::size_t> next{first};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < end; i = next++)
+            images[i - first] = DecodeTilePicture(tiles[i].path);
+    };
+    const std::size_t helpers =
+        std::min(std::size_t(std::max(QThread::idealThreadCount() - 1, 0)), end - first);
+    std::vector<QFuture<void>> running;
+    for (std::size_t i = 0; i < helpers; ++i)
+        running.push_back(QtConcurrent::run(work));
+    work();
+    for (QFuture<void>& helper : running)
+        helper.waitForFinished();
+    return images;
+}
 
 } // namespace
 
@@ -36,14 +57,11 @@ int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles) {
     int drawn = 0;
     for (std::size_t first = 0; first < tiles.size(); first += kBatch) {
         const std::size_t end = std::min(tiles.size(), first + kBatch);
-        const std::vector<TilePicture> batch(tiles.begin() + qsizetype(first),
-                                             tiles.begin() + qsizetype(end));
-        const QList<QImage> images = QtConcurrent::blockingMapped<QList<QImage>>(
-            batch, [](const TilePicture& tile) { return DecodeTilePicture(tile.path); });
-        for (qsizetype i = 0; i < images.size(); ++i) {
-            if (images[i].isNull())
+        const std::vector<QImage> images = DecodeBatch(tiles, first, end);
+        for (std::size_t i = first; i < end; ++i) {
+            if (images[i - first].isNull())
                 continue;
-            painter.drawImage(batch[std::size_t(i)].at, images[i]);
+            painter.drawImage(tiles[i].at, images[i - first]);
             ++drawn;
         }
     }

@@ -24,11 +24,14 @@ struct Stamp {
 
 struct CachedListing {
     Stamp stamp;
+    quint64 round;
     std::shared_ptr<const DirectoryListing> listing;
 };
 
 // File systems with coarse time stamps (FAT on a memory card keeps two seconds) can change a folder without
-// changing its stamp. A listing is kept only when it was read clearly after the folder last changed.
+// changing its stamp. A listing read clearly after the folder last changed is kept; any other listing, also
+// that of a folder stamped in the future by a device with a wrong clock, serves only the round (the paint) it
+// was read in.
 constexpr qint64 kSettleSeconds = 3;
 
 bool Settled(const Stamp& stamp) {
@@ -40,6 +43,7 @@ constexpr qsizetype kMaxCachedFolders = 32;
 
 QMutex g_cacheMutex;
 QHash<QString, CachedListing> g_cache;
+quint64 g_round = 0;
 
 bool ReadStamp(const QString& folder, Stamp& stamp) {
     struct stat info {};
@@ -93,17 +97,18 @@ std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder) {
         return nullptr;
     QMutexLocker lock(&g_cacheMutex);
     auto found = g_cache.constFind(folder);
-    if (found != g_cache.cend() && found->stamp == stamp)
+    if (found != g_cache.cend() && found->stamp == stamp && (found->round == g_round || Settled(stamp)))
         return found->listing;
     lock.unlock();
     std::shared_ptr<const DirectoryListing> listing = ReadListing(folder);
     lock.relock();
-    if (!Settled(stamp)) {
-        g_cache.remove(folder);
-        return listing;
-    }
     if (g_cache.size() >= kMaxCachedFolders)
         g_cache.clear();
-    g_cache.insert(folder, CachedListing{stamp, listing});
+    g_cache.insert(folder, CachedListing{stamp, g_round, listing});
     return listing;
+}
+
+void StartListingRound() {
+    QMutexLocker lock(&g_cacheMutex);
+    ++g_round;
 }

@@ -14,6 +14,11 @@ struct DirectoryListing {
     QHash<QString, qsizetype> firstByTilePosition;
 };
 
-// The listing of `folder`, read again whenever the folder's modification stamp changed; null when the folder
-// cannot be read.
+// The listing of `folder`, read again whenever the folder's modification stamp changed, and in every new
+// round while the folder changed in the last few seconds or its stamp lies ahead of the clock; null when the
+// folder cannot be read.
 std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder);
+
+// Starts a new round of listings; each paint of a map is one round, so a change on disk shows at the next
+// paint.
+void StartListingRound();

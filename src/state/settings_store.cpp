@@ -27,6 +27,10 @@ bool Write(const QString& name, const QVariant& value) {
 
 namespace SettingsStore {
 
+QString FileName() {
+    return Store().fileName();
+}
+
 bool KeyExists() {
     return QFileInfo::exists(Store().fileName());
 }

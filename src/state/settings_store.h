@@ -8,6 +8,9 @@
 // "AtlasZoom" (a 32-bit number). "The key" below is the store itself: it exists once anything created it.
 namespace SettingsStore {
 
+// The full path of the file that holds the store.
+QString FileName();
+
 // Whether the store exists (the key can be opened).
 bool KeyExists();
 

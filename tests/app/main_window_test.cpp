@@ -44,9 +44,10 @@ TEST(MainWindow, MenusToolbarAndStatusBarCarryTheCommandTable) {
               QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
 
     for (int id : {ID_VIEW_REFRESH, ID_APP_ABOUT, ID_TREKBUDDY_DEFAULTATLASFOLDER, ID_TREKBUDDY_MAKEPANFILES,
-                   ID_TOOLBAR_OSMZOOM, ID_FILE_PRINT, ID_OSM_SETOSMSOURCE, ID_OSM_CLEANTILES})
+                   ID_TOOLBAR_OSMZOOM, ID_FILE_PRINT, ID_OSM_SETOSMSOURCE, ID_OSM_CLEANTILES, ID_OSM_PRINT,
+                   ID_TREKBUDDY_PRINT, ID_TREKBUDDY_PRINT3, ID_EDIT_CUT, ID_EDIT_COPY})
         EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
-    // Commands without a handler yet are disabled rather than doing nothing.
+    // Undo and Paste have no handler: disabled rather than doing nothing.
     for (int id : {ID_EDIT_UNDO, ID_EDIT_PASTE})
         EXPECT_FALSE(frame.Command(id)->isEnabled()) << id;
 

@@ -2,7 +2,6 @@
 #include "atlas/tile_count.h"
 #include "atlas_builder.h"
 #include "state/map_state.h"
-#include "state/settings_messages.h"
 #include "state/settings_store.h"
 #include "support/test_env.h"
 
@@ -68,7 +67,9 @@ TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
     g_wszLevelFolder = QStringLiteral("old");
     EXPECT_FALSE(FindLevelFolder());
     EXPECT_TRUE(g_wszLevelFolder.isEmpty());
-    EXPECT_EQ(TestEnv::MessageTexts(), QStringList{kMsgOpenKeyFailed});
+    EXPECT_EQ(TestEnv::MessageTexts(),
+              QStringList{QStringLiteral("An error occurred opening or creating the settings file\n") +
+                          qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});
 }
 
 TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {

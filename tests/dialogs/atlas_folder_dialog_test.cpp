@@ -3,7 +3,6 @@
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/url_opener.h"
 #include "state/map_state.h"
-#include "state/settings_messages.h"
 #include "state/settings_store.h"
 #include "support/test_env.h"
 
@@ -29,7 +28,12 @@ TEST(AtlasFolderDialog, FirstRunTellsTheFolderIsUnsetThenOkStoresAnEmptyFolder) 
     for (const QPushButton* button : dialog.findChildren<QPushButton*>())
         EXPECT_EQ(button->isDefault(), button->text() == QStringLiteral("OK"))
             << button->text().toStdString();
-    EXPECT_EQ(TestEnv::MessageTexts(), QStringList{kMsgAtlasFolderUnreadable});
+    EXPECT_EQ(
+        TestEnv::MessageTexts(),
+        QStringList{QStringLiteral("Unable read the Trekbuddy folder name from the settings file.\n\n The "
+                                   "settings file\n%1/Orvex.conf\ncould not be opened.\n\nThis message will "
+                                   "stop appearing once you have set the Default Atlas Folder.\n")
+                        .arg(qEnvironmentVariable("XDG_CONFIG_HOME"))});
     EXPECT_TRUE(FolderEdit(dialog)->text().isEmpty());
 
     dialog.open();
@@ -42,7 +46,11 @@ TEST(AtlasFolderDialog, FirstRunTellsTheFolderIsUnsetThenOkStoresAnEmptyFolder) 
 TEST(AtlasFolderDialog, SettingsThatCannotBeCreatedAreReported) {
     TestEnv::BlockSettingsStore();
     CAtlasFolder dialog;
-    EXPECT_EQ(TestEnv::MessageTexts(), QStringList{kMsgCreateKeyFailed});
+    EXPECT_EQ(TestEnv::MessageTexts(),
+              QStringList{QStringLiteral(
+                              "An error occurred creating the settings file\n%1/Orvex.conf\n\nThis message "
+                              "might appear if this is the first time you have run the program.")
+                              .arg(qEnvironmentVariable("XDG_CONFIG_HOME"))});
     EXPECT_TRUE(FolderEdit(dialog)->text().isEmpty());
 }
 
@@ -85,10 +93,14 @@ TEST(AtlasFolderDialog, ApplyAndViewMapShowsTheNewAtlasAtOnce) {
     g_nZoom = 12;
     g_nTbX = 4;
     g_bMoved = 0;
+    // Typed relative to the folder the program was started from, stored whole.
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(TestEnv::TempFolder());
     CAtlasFolder dialog;
     dialog.open();
-    Type(FolderEdit(dialog), atlas);
+    Type(FolderEdit(dialog), QStringLiteral("Атлас"));
     Click(&dialog, QStringLiteral("Apply and view map"));
+    QDir::setCurrent(startFolder);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(SettingsStore::ReadAtlasFolder(), atlas);
     EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);

@@ -1,11 +1,14 @@
+#include "platform/directory_listing.h"
 #include "platform/find_first.h"
 #include "support/test_env.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,6 +57,21 @@ TEST(FindFirst, SeesChangesOnDiskAtOnce) {
     EXPECT_EQ(FindFirst(folder, QStringLiteral("*_256_0.*")), QStringLiteral("t_256_0.png"));
     ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/t_256_0.png")));
     EXPECT_FALSE(FindFirst(folder, QStringLiteral("*_256_0.*")));
+}
+
+// Atlases copied from a device with a wrong clock: the folder's stamp lies a day ahead, so it never looks
+// settled.
+TEST(FindFirst, AFolderStampedInTheFutureIsReadOncePerPaint) {
+    const QString folder = TestEnv::TempFolder();
+    Touch(folder + QStringLiteral("/t_0_0.png"));
+    const timespec ahead{time(nullptr) + 86400, 0};
+    const timespec stamps[2] = {ahead, ahead};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), stamps, 0), 0);
+    StartListingRound();
+    const std::shared_ptr<const DirectoryListing> first = ListDirectory(folder);
+    EXPECT_EQ(ListDirectory(folder), first) << "one paint reads the folder once";
+    StartListingRound();
+    EXPECT_NE(ListDirectory(folder), first) << "the next paint reads it again";
 }
 
 TEST(FindFirst, TileSearchesAgreeWithAPlainWalkOfTheFolder) {

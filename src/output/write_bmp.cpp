@@ -1,0 +1,89 @@
+#include "output/write_bmp.h"
+
+#include "platform/message_box.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+#include <limits>
+
+namespace {
+
+constexpr int kFileHeaderBytes = 14;
+constexpr int kInfoHeaderBytes = 40;
+constexpr int kBitCount = 32;
+
+template <typename T> void Put(QByteArray& header, int offset, T value) {
+    qToLittleEndian(value, header.data() + offset);
+}
+
+// Both headers; `imageBytes` is the size of the pixel array.
+QByteArray Headers(const QImage& bitmap, quint32 imageBytes) {
+    QByteArray header(kFileHeaderBytes + kInfoHeaderBytes, '\0');
+    Put<quint16>(header, 0, 0x4D42);
+    Put<quint32>(header, 2, kFileHeaderBytes + kInfoHeaderBytes + imageBytes);
+    Put<quint32>(header, 10, kFileHeaderBytes + kInfoHeaderBytes);
+    Put<quint32>(header, 14, kInfoHeaderBytes);
+    Put<qint32>(header, 18, bitmap.width());
+    Put<qint32>(header, 22, bitmap.height());
+    Put<quint16>(header, 26, 1);
+    Put<quint16>(header, 28, kBitCount);
+    Put<quint32>(header, 34, imageBytes);
+    return header;
+}
+
+// One row as the file stores it; 32-bit rows need no padding.
+QByteArray FileRow(const QImage& pixels, int y) {
+    const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    QByteArray row(pixels.width() * 4, '\0');
+    for (int x = 0; x < pixels.width(); ++x) {
+        row[x * 4] = char(qBlue(line[x]));
+        row[x * 4 + 1] = char(qGreen(line[x]));
+        row[x * 4 + 2] = char(qRed(line[x]));
+    }
+    return row;
+}
+
+bool WritePixels(QSaveFile& file, const QImage& pixels) {
+    for (int y = pixels.height() - 1; y >= 0; --y) {
+        const QByteArray row = FileRow(pixels, y);
+        if (file.write(row) != row.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeBMP(const QImage& bitmap, const QString& path) {
+    if (bitmap.isNull()) {
+        ShowMessage(QStringLiteral("Could not retrieve bitmap info"));
+        return false;
+    }
+    const qint64 imageBytes = qint64(bitmap.width()) * bitmap.height() * 4;
+    if (imageBytes > std::numeric_limits<quint32>::max() - kFileHeaderBytes - kInfoHeaderBytes) {
+        ShowMessage(QStringLiteral("writeBMP::Could not allocate memory"));
+        return false;
+    }
+    const QImage pixels = bitmap.convertToFormat(QImage::Format_RGB32);
+    if (pixels.isNull()) {
+        ShowMessage(QStringLiteral("writeBMP::GetDIB error"));
+        return false;
+    }
+    // Written aside and renamed over the old file on commit, so a failed write leaves the old file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowMessage(QStringLiteral("Could not create file for writing"));
+        return false;
+    }
+    const QByteArray header = Headers(pixels, quint32(imageBytes));
+    if (file.write(header) != header.size() || !WritePixels(file, pixels)) {
+        file.cancelWriting();
+        ShowMessage(QStringLiteral("Could not write into file"));
+        return false;
+    }
+    if (!file.commit()) {
+        ShowMessage(QStringLiteral("Could not close file"));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,153 @@
+#include "output/copy_image.h"
+#include "output/cut_image.h"
+#include "state/map_state.h"
+#include "support/test_env.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kBackground(165, 230, 25);
+const QString kBeside =
+    QStringLiteral("Copied the map to a file named new.bmp and to the windows paste buffer. ");
+
+QColor TileColour(int column, int row) {
+    return QColor(40 * column + 10, 60 * row + 20, 200);
+}
+
+// An OSM view at zoom 12 over a cache whose tiles at the view position, 4 columns by 3 rows, each have a
+// colour of their own.
+QString MakeCache() {
+    g_nZoom = 12;
+    g_nOsmX = 2032;
+    g_nOsmY = 1362;
+    g_nTileWidth = g_nTileHeight = 256;
+    const QString cache = TestEnv::TempFolder() + QStringLiteral("/cache/");
+    QDir().mkpath(cache);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            QImage tile(256, 256, QImage::Format_RGB32);
+            tile.fill(TileColour(column, row));
+            tile.save(cache + QStringLiteral("12-%1-%2.png").arg(g_nOsmX + column).arg(g_nOsmY + row));
+        }
+    }
+    g_szAtlasFolder = cache;
+    return cache;
+}
+
+QString ProgramFolder() {
+    const QString folder = TestEnv::TempFolder() + QStringLiteral("/program");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+quint32 Field(const QByteArray& bmp, int offset, int size) {
+    return size == 2 ? qFromLittleEndian<quint16>(bmp.constData() + offset)
+                     : qFromLittleEndian<quint32>(bmp.constData() + offset);
+}
+
+// Pixel (x, y) of a 32-bit BMP whose rows are stored bottom row first.
+QColor BmpPixel(const QByteArray& bmp, int x, int y) {
+    const int width = int(Field(bmp, 18, 4)), height = int(Field(bmp, 22, 4));
+    const char* pixel = bmp.constData() + 54 + ((height - 1 - y) * width + x) * 4;
+    return QColor(quint8(pixel[2]), quint8(pixel[1]), quint8(pixel[0]));
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+} // namespace
+
+// A 700 x 500 capture over an old, larger new.bmp: the file is replaced whole, with no colour table.
+TEST(MapCapture, BmpOfA700By500CaptureReplacesTheOldFile) {
+    const QString program = ProgramFolder();
+    WriteFile(program + QStringLiteral("/new.bmp"), QByteArray(5'000'000, 'x'));
+    EXPECT_EQ(CCopyImage().CopyMap(QSize(700, 500), program), kBeside);
+    EXPECT_EQ(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList({"new.bmp"}));
+    const QByteArray bmp = ReadAll(program + QStringLiteral("/new.bmp"));
+    ASSERT_EQ(bmp.size(), 54 + 4 * 700 * 500);
+    const int fields[][3] = {{0, 2, 0x4D42}, {2, 4, 1400054}, {6, 2, 0},    {8, 2, 0},
+                             {10, 4, 54},    {14, 4, 40},     {18, 4, 700}, {22, 4, 500},
+                             {26, 2, 1},     {28, 2, 32},     {30, 4, 0},   {34, 4, 1400000},
+                             {38, 4, 0},     {42, 4, 0},      {46, 4, 0},   {50, 4, 0}};
+    for (const auto& [offset, size, value] : fields)
+        EXPECT_EQ(Field(bmp, offset, size), quint32(value)) << "offset " << offset;
+    EXPECT_EQ(BmpPixel(bmp, 699, 499), kBackground) << "no tiles in the cache: background only";
+    EXPECT_EQ(bmp[54 + 3], '\0') << "the fourth byte of a pixel is 0";
+}
+
+// The 700 x 500 view takes a 3 x 2 grid, tile (g_nOsmX, g_nOsmY) at (0, 33), in the file and on the
+// clipboard.
+TEST(MapCapture, TilesLandOnTheirGridCellsInFileAndClipboard) {
+    MakeCache();
+    const QString program = ProgramFolder();
+    ASSERT_EQ(CCopyImage().CopyMap(QSize(700, 500), program), kBeside);
+    const QByteArray bmp = ReadAll(program + QStringLiteral("/new.bmp"));
+    const QImage clipboard = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(clipboard.size(), QSize(700, 500));
+    const struct {
+        QPoint at;
+        QColor colour;
+    } expected[] = {{{0, 0}, kBackground},         {{699, 32}, kBackground},
+                    {{0, 33}, TileColour(0, 0)},   {{255, 288}, TileColour(0, 0)},
+                    {{256, 33}, TileColour(1, 0)}, {{699, 288}, TileColour(2, 0)},
+                    {{0, 289}, TileColour(0, 1)},  {{699, 499}, TileColour(2, 1)}};
+    for (const auto& [at, colour] : expected) {
+        EXPECT_EQ(BmpPixel(bmp, at.x(), at.y()), colour) << at.x() << "," << at.y();
+        EXPECT_EQ(clipboard.pixelColor(at), colour) << at.x() << "," << at.y();
+    }
+}
+
+TEST(MapCapture, CutRemovesExactlyTheTilesItDrew) {
+    const QString cache = MakeCache();
+    WriteFile(cache + QStringLiteral("12-%1-%2.png").arg(g_nOsmX + 1).arg(g_nOsmY + 1), "not a png");
+
+    EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), ProgramFolder()), kBeside);
+    const auto name = [](int column, int row) {
+        return QStringLiteral("12-%1-%2.png").arg(g_nOsmX + column).arg(g_nOsmY + row);
+    };
+    EXPECT_EQ(
+        QDir(cache).entryList(QDir::Files, QDir::Name),
+        QStringList({name(0, 2), name(1, 1), name(1, 2), name(2, 2), name(3, 0), name(3, 1), name(3, 2)}))
+        << "the undrawn fourth column and third row stay, as does the file that is no picture";
+}
+
+// A program folder that cannot be written sends the file to the pictures folder; when that fails too, the
+// user learns that only the clipboard holds the map.
+TEST(MapCapture, UnwritableProgramFolderFallsBackHonestly) {
+    const QString temp = TestEnv::TempFolder();
+    const QString pictures = temp + QStringLiteral("/My Pictures");
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    WriteFile(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
+              "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
+    const QString blocked = temp + QStringLiteral("/program");
+    WriteFile(blocked, {});
+
+    EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), blocked),
+              "Copied the map to a file named " + pictures + "/new.bmp and to the windows paste buffer. ");
+    EXPECT_EQ(ReadAll(pictures + QStringLiteral("/new.bmp")).size(), 54 + 4 * 300 * 200);
+
+    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    WriteFile(pictures, {});
+    QGuiApplication::clipboard()->clear();
+    EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), blocked),
+              "The map was copied to the windows paste buffer only; no file was written. ");
+    ASSERT_EQ(TestEnv::Messages().size(), 1);
+    EXPECT_EQ(TestEnv::Messages()[0].text, "Could not create file for writing");
+    EXPECT_EQ(TestEnv::Messages()[0].title, "Tarnwell");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(300, 200));
+}

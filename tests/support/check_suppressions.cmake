@@ -1,0 +1,16 @@
+# Fails unless every entry of the LeakSanitizer suppressions file stands on a line of its own, as "leak:<library>":
+# a file reflowed into one line makes every sanitizer run end with "failed to parse suppressions".
+file(STRINGS "${SUPPRESSIONS}" lines)
+set(entries 0)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^#" OR line STREQUAL "")
+        continue()
+    endif()
+    if(NOT line MATCHES "^leak:[^ \t:]+$")
+        message(FATAL_ERROR "not one suppression: '${line}'")
+    endif()
+    math(EXPR entries "${entries} + 1")
+endforeach()
+if(entries EQUAL 0)
+    message(FATAL_ERROR "no suppressions in ${SUPPRESSIONS}")
+endif()
