@@ -1,6 +1,6 @@
 #include "output/map_capture.h"
 
-#include "atlas/tile_picture.h"
+#include "draw/tile_pictures.h"
 #include "osm/tile_address.h"
 #include "output/write_bmp.h"
 #include "platform/message_box.h"
@@ -58,7 +58,7 @@ bool DrawTiles(QPainter& painter, const QSize& clientSize, const TileDrawn& tile
             if (x > std::numeric_limits<qint32>::max() || y > std::numeric_limits<qint32>::max())
                 continue;
             const QString path = TilePath(qint32(g_nZoom), qint32(x), qint32(y));
-            if (!DrawTilePicture(painter, TilePlacement(qint32(x), qint32(y)), path))
+            if (DrawTilePictures(painter, {{TilePlacement(qint32(x), qint32(y)), path}}) == 0)
                 continue;
             if (tileDrawn && !tileDrawn(path))
                 return false;
