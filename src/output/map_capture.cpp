@@ -58,8 +58,10 @@ bool DrawTiles(QPainter& painter, const QSize& clientSize, const TileDrawn& tile
             if (x > std::numeric_limits<qint32>::max() || y > std::numeric_limits<qint32>::max())
                 continue;
             const QString path = TilePath(qint32(g_nZoom), qint32(x), qint32(y));
-            if (DrawTilePictures(painter, {{TilePlacement(qint32(x), qint32(y)), path}}) == 0)
+            const QImage tile = DecodeTilePicture(path);
+            if (tile.isNull())
                 continue;
+            painter.drawImage(TilePlacement(qint32(x), qint32(y)), tile);
             if (tileDrawn && !tileDrawn(path))
                 return false;
         }

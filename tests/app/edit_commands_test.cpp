@@ -3,6 +3,7 @@
 #include "app/tarnwell_app.h"
 #include "state/map_state.h"
 #include "support/test_env.h"
+#include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
@@ -32,12 +33,10 @@ TEST(EditCommands, CopyKeyAndCutFromTheContextMenu) {
     EXPECT_EQ(QFileInfo(file).size(), 54 + 4 * client.width() * client.height());
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), client);
 
-    g_szAtlasFolder = TestEnv::TempFolder() + QLatin1Char('/');
-    g_nZoom = 12;
     g_nOsmX = g_nOsmY = g_nTbX = g_nTbY = 0;
     g_nTileWidth = g_nTileHeight = 256;
+    TileCache::Write(1, 1);
     const QString tile = g_szAtlasFolder + QStringLiteral("12-0-0.png");
-    QImage(256, 256, QImage::Format_RGB32).save(tile);
     QAction* cut = app.View()->findChild<QMenu*>()->actions().value(0);
     ASSERT_EQ(cut, app.MainFrame()->Command(ID_EDIT_CUT));
     cut->trigger();

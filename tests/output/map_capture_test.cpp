@@ -2,6 +2,7 @@
 #include "output/cut_image.h"
 #include "state/map_state.h"
 #include "support/test_env.h"
+#include "support/tile_cache.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -17,28 +18,16 @@ const QColor kBackground(165, 230, 25);
 const QString kBeside =
     QStringLiteral("Copied the map to a file named new.bmp and to the windows paste buffer. ");
 
-QColor TileColour(int column, int row) {
-    return QColor(40 * column + 10, 60 * row + 20, 200);
+// An OSM view at (0, 0) of zoom 12 over a cache of 4 x 3 tiles, each of a colour of its own.
+QString MakeCache() {
+    g_nOsmX = g_nOsmY = 0;
+    g_nTileWidth = g_nTileHeight = 256;
+    TileCache::Write(4, 3);
+    return g_szAtlasFolder;
 }
 
-// An OSM view at zoom 12 over a cache whose tiles at the view position, 4 columns by 3 rows, each have a
-// colour of their own.
-QString MakeCache() {
-    g_nZoom = 12;
-    g_nOsmX = 2032;
-    g_nOsmY = 1362;
-    g_nTileWidth = g_nTileHeight = 256;
-    const QString cache = TestEnv::TempFolder() + QStringLiteral("/cache/");
-    QDir().mkpath(cache);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            QImage tile(256, 256, QImage::Format_RGB32);
-            tile.fill(TileColour(column, row));
-            tile.save(cache + QStringLiteral("12-%1-%2.png").arg(g_nOsmX + column).arg(g_nOsmY + row));
-        }
-    }
-    g_szAtlasFolder = cache;
-    return cache;
+QColor TileColour(int column, int row) {
+    return QColor(TileCache::CellColour(column, row));
 }
 
 QString ProgramFolder() {
@@ -114,12 +103,10 @@ TEST(MapCapture, TilesLandOnTheirGridCellsInFileAndClipboard) {
 
 TEST(MapCapture, CutRemovesExactlyTheTilesItDrew) {
     const QString cache = MakeCache();
-    WriteFile(cache + QStringLiteral("12-%1-%2.png").arg(g_nOsmX + 1).arg(g_nOsmY + 1), "not a png");
+    WriteFile(cache + QStringLiteral("12-1-1.png"), "not a png");
 
     EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), ProgramFolder()), kBeside);
-    const auto name = [](int column, int row) {
-        return QStringLiteral("12-%1-%2.png").arg(g_nOsmX + column).arg(g_nOsmY + row);
-    };
+    const auto name = [](int column, int row) { return QStringLiteral("12-%1-%2.png").arg(column).arg(row); };
     EXPECT_EQ(
         QDir(cache).entryList(QDir::Files, QDir::Name),
         QStringList({name(0, 2), name(1, 1), name(1, 2), name(2, 2), name(3, 0), name(3, 1), name(3, 2)}))
