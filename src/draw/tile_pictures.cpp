@@ -4,6 +4,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <QThreadPool>
 #include <QtConcurrent>
 #include <algorithm>
 #include <atomic>
@@ -19,6 +20,12 @@ constexpr int kMaxTileMegabytes = int(kMaxTileBytes >> 20);
 // print does not hold hundreds of decoded tiles at once.
 constexpr std::size_t kBatch = 64;
 
+// Runs while the application object is destroyed: the pool's idle helpers would otherwise still be ending
+// while the process exits, which LeakSanitizer's end-of-run check does not survive.
+void EndHelperThreads() {
+    QThreadPool::globalInstance()->waitForDone();
+}
+
 // Decodes tiles [first, end) on all cores. The calling thread takes tiles too, from the same queue, so a
 // helper thread that a busy machine starts late costs nothing: the caller then simply decodes the rest.
 std::vector<QImage> DecodeBatch(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end) {
@@ -30,6 +37,11 @@ std::vector<QImage> DecodeBatch(const std::vector<TilePicture>& tiles, std::size
     };
     const std::size_t helpers =
         std::min(std::size_t(std::max(QThread::idealThreadCount() - 1, 0)), end - first);
+    static const bool endsWithTheApplication = [] {
+        qAddPostRoutine(EndHelperThreads);
+        return true;
+    }();
+    Q_UNUSED(endsWithTheApplication);
     std::vector<QFuture<void>> running;
     for (std::size_t i = 0; i < helpers; ++i)
         running.push_back(QtConcurrent::run(work));

@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QMessageBox>
 
 namespace {
 
@@ -20,15 +21,29 @@ QByteArray Content(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
 
+// Runs `act` on the modal dialog of kind T once one is up; a busy machine may show it late.
+template <typename T> void WhenModalIs(const std::function<void(T*)>& act) {
+    QTimer::singleShot(10, [act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            act(dialog);
+        else
+            WhenModalIs<T>(act);
+    });
+}
+
+void Answer(const QString& answer) {
+    WhenModalIs<QMessageBox>([answer](QMessageBox* box) { DialogDriver::Click(box, answer); });
+}
+
 // Chooses `path` in the file dialog about to come up, then answers the question that follows with `answer`.
 void ChooseFileThenAnswer(const QString& path, const QString& answer) {
-    DialogDriver::WhenModal([path, answer](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
+    WhenModalIs<QFileDialog>([path, answer](QFileDialog* files) {
         files->selectFile(path);
         QMetaObject::invokeMethod(files, "accept");
-        if (!answer.isEmpty())
-            DialogDriver::WhenModal([answer](QWidget* box) { DialogDriver::Click(box, answer); });
+        if (files->isVisible())
+            ChooseFileThenAnswer(path, answer);
+        else if (!answer.isEmpty())
+            Answer(answer);
     });
 }
 
@@ -43,7 +58,7 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     app.OnFileOpen();
     ASSERT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
-    DialogDriver::WhenModal([](QWidget* box) { DialogDriver::Click(box, QStringLiteral("&No")); });
+    Answer(QStringLiteral("&No"));
     app.OnFileSave();
     EXPECT_EQ(Content(notes), QByteArray("keep"));
     ChooseFileThenAnswer(other, QStringLiteral("&No"));

@@ -1,6 +1,7 @@
 #include "atlas/atlas_click.h"
 #include "atlas/jpeg_strip_writer.h"
 #include "atlas/pan_maker.h"
+#include "atlas_builder.h"
 #include "shown_view.h"
 #include "solid_level.h"
 
@@ -36,6 +37,12 @@ TEST(PanView, AWideImageFillsTheWidthATallOneTheHeightAndClicksPickTheirTile) {
 
 TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
     Write(QStringLiteral("12"), 4, 4);
+    QFile map(LevelFolder(QStringLiteral("12")) + QStringLiteral("/12.map"));
+    ASSERT_TRUE(
+        map.open(QIODevice::WriteOnly) &&
+        map.write(AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 1024, 1024, {52.0, 51.0, 1.0, 0.0})
+                      .toLatin1()) > 0);
+    map.close();
     ShownView shown(QSize(800, 600));
     g_bPanView = 1;
     const QImage image = Render(800, 600);
@@ -51,6 +58,9 @@ TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
     Render(800, 600);
     OnAtlasClick(QPoint(400, 232), shown.view.size());
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{10, 5}));
+    // The click reads the calibration again: the status shows where the new top-left tile lies.
+    EXPECT_FLOAT_EQ(g_fTbLat, 50.75f);
+    EXPECT_FLOAT_EQ(g_fTbLon, -1.5f);
 
     // A shown size that is not a number gives column 0; a huge image height the largest row, not garbage.
     const qint32 last = std::numeric_limits<qint32>::max();
