@@ -88,7 +88,10 @@ TEST(OsmSourceDialog, LaterOpeningsStartEmptyAndCancelOrNoSelectionKeepTheServer
 
 TEST(OsmSourceDialog, TheLinkOpensTheCopyrightPage) {
     QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) { opened.append(url); });
+    SetUrlOpener([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     COSMSource dialog;
     dialog.show();
     auto* link = dialog.findChild<QLabel*>(QStringLiteral("copyrightLink"));
