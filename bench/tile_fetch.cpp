@@ -1,10 +1,10 @@
 // Measures DownloadTile against curl: both fetch the same 200 tiles one after another from the loopback tile
 // server over HTTPS into a cache folder, curl in one process that keeps its connection. Each takes the best
-// of interleaved rounds, each round against a fresh server so both start with a new connection. Usage:
+// of interleaved rounds, each run against a fresh server so both start with a new connection. Usage:
 // tile_fetch [work folder]
 
 #include "osm/tile_downloader.h"
-#include "support/tile_server.h"
+#include "support/loopback_tile_server.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kColumns = 20;
 constexpr int kRows = 10;
-constexpr int kRounds = 5;
+constexpr int kRounds = 9;
 
 struct Tile {
     QString urlPath; // "16/<x>/<y>.png"
@@ -89,10 +89,11 @@ std::vector<Tile> DrawTiles() {
     return tiles;
 }
 
-TileServer& ServeTiles(std::unique_ptr<TileServer>& server, const std::vector<Tile>& tiles) {
-    server = std::make_unique<TileServer>(TileServer::Certificate::Valid);
+LoopbackTileServer& ServeTiles(std::unique_ptr<LoopbackTileServer>& server, const std::vector<Tile>& tiles) {
+    server = std::make_unique<LoopbackTileServer>(LoopbackTileServer::Certificate::Valid);
     for (const Tile& tile : tiles)
-        server->SetAnswer('/' + tile.urlPath.toLatin1(), {200, tile.png, TileServer::Fault::None, {}});
+        server->SetAnswer('/' + tile.urlPath.toLatin1(),
+                          {200, tile.png, LoopbackTileServer::Fault::None, {}});
     return *server;
 }
 
@@ -158,15 +159,21 @@ int main(int argc, char** argv) {
     double ours = 1e9;
     double curl = 1e9;
     for (int round = 1; round <= kRounds; ++round) {
-        std::unique_ptr<TileServer> server;
-        const QString base = ServeTiles(server, tiles).BaseUrl();
         const QString oursFolder = QStringLiteral("%1/ours%2").arg(work).arg(round);
         const QString curlFolder = QStringLiteral("%1/curl%2").arg(work).arg(round);
         QDir().mkpath(oursFolder);
         QDir().mkpath(curlFolder);
-        const double oursRound = OursSeconds(base, oursFolder, tiles);
-        ServeTiles(server, tiles);
-        const double curlRound = CurlSeconds(server->BaseUrl(), curlFolder, tiles);
+        // Each side starts with a fresh server and connection; who goes first alternates.
+        std::unique_ptr<LoopbackTileServer> server;
+        double oursRound = 0;
+        double curlRound = 0;
+        for (int turn = 0; turn < 2; ++turn) {
+            const QString base = ServeTiles(server, tiles).BaseUrl();
+            if ((turn + round) % 2 == 0)
+                oursRound = OursSeconds(base, oursFolder, tiles);
+            else
+                curlRound = CurlSeconds(base, curlFolder, tiles);
+        }
         if (curlRound < 0 || !SameFiles(oursFolder, tiles) || !SameFiles(curlFolder, tiles)) {
             std::printf("round %d: the fetched files differ from the served tiles\n", round);
             return 1;

@@ -100,12 +100,16 @@ CMapPrintDialog::CMapPrintDialog(QWidget* parent) : QDialog(parent) {
 
 void CMapPrintDialog::CreateControls() {
     setFixedSize(Dlu(0, 0, 657, 362).size());
-    // Group boxes first, so that the controls standing in them lie on top.
+    CreatePaperControls();
+    CreateScalingControls();
+    CreateOutputControls();
+}
+
+// Group boxes come before the controls standing in them, so that those lie on top.
+void CMapPrintDialog::CreatePaperControls() {
     Group(QStringLiteral("Paper Orientation"), Dlu(30, 72, 132, 42), this);
     Group(QStringLiteral("Standard paper sizes"), Dlu(295, 13, 224, 88), this);
     Group(QStringLiteral("Custom paper size width and height in mm"), Dlu(29, 127, 217, 55), this);
-    Group(QStringLiteral("Scaling"), Dlu(20, 218, 259, 114), this);
-
     m_printers = new QComboBox(this);
     m_printers->setObjectName(QStringLiteral("printers"));
     m_printers->setGeometry(Dlu(29, 39, 192, 14));
@@ -119,19 +123,30 @@ void CMapPrintDialog::CreateControls() {
     m_sizeText = new QLabel(QStringLiteral("Size"), this);
     m_sizeText->setObjectName(QStringLiteral("paperSize"));
     m_sizeText->setGeometry(Dlu(314, 82, 191, 12));
-
     m_custom = Radio(QStringLiteral("Custom paper size"), Dlu(45, 140, 105, 10), this);
-    QPushButton* applyCustom = Button(QStringLiteral("Apply"), Dlu(158, 139, 50, 14), this, "applyCustom");
+    QPushButton* apply = Button(QStringLiteral("Apply"), Dlu(158, 139, 50, 14), this, "applyCustom");
     m_customWidth = NumberEdit(Dlu(45, 160, 60, 14), this, QStringLiteral("customWidth"));
     Label(QStringLiteral("by"), Dlu(127, 162, 18, 10), this);
     m_customHeight = NumberEdit(Dlu(154, 160, 60, 14), this, QStringLiteral("customHeight"));
 
+    connect(m_printers, &QComboBox::activated, this, [this] { FillPrinterPaperList(); });
+    connect(m_papers, &QComboBox::activated, this, [this] { UpdatePaperSize(); });
+    connect(m_portrait, &QRadioButton::clicked, this, [this] { OnPortrait(); });
+    connect(m_landscape, &QRadioButton::clicked, this, [this] { OnLandscape(); });
+    connect(m_allPapers, &QRadioButton::clicked, this, [this] { FillAllPaperList(); });
+    connect(m_printerPapers, &QRadioButton::clicked, this, [this] { OnPrinterPaperSizes(); });
+    connect(m_custom, &QRadioButton::clicked, this, [this] { OnCustomPaperSize(); });
+    connect(apply, &QPushButton::clicked, this, [this] { OnApplyCustomSize(); });
+}
+
+void CMapPrintDialog::CreateScalingControls() {
+    Group(QStringLiteral("Scaling"), Dlu(20, 218, 259, 114), this);
     Label(QStringLiteral("Drawing dimensions"), Dlu(58, 202, 124, 17), this, Qt::AlignHCenter);
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setTickPosition(QSlider::TicksBothSides);
     m_slider->setGeometry(Dlu(30, 229, 236, 25));
     m_scale = NumberEdit(Dlu(45, 270, 60, 14), this, QStringLiteral("scale"));
-    QPushButton* applyScaling = Button(QStringLiteral("Apply"), Dlu(143, 270, 50, 14), this, "applyScaling");
+    QPushButton* apply = Button(QStringLiteral("Apply"), Dlu(143, 270, 50, 14), this, "applyScaling");
     Label(QStringLiteral("Top margin"), Dlu(36, 299, 56, 14), this);
     m_topMargin = NumberEdit(Dlu(104, 299, 39, 14), this, QStringLiteral("topMargin"));
     Label(QStringLiteral("Left margin"), Dlu(155, 299, 55, 14), this);
@@ -139,6 +154,15 @@ void CMapPrintDialog::CreateControls() {
     m_topMargin->setAlignment(Qt::AlignRight);
     m_leftMargin->setAlignment(Qt::AlignRight);
 
+    connect(apply, &QPushButton::clicked, this, [this] { OnApplyScaling(); });
+    // The preview follows the slider at once; the typed scale waits for Apply.
+    connect(m_slider, &QSlider::valueChanged, this, [this](int position) {
+        m_scale->setText(QString::number(position));
+        m_preview->update();
+    });
+}
+
+void CMapPrintDialog::CreateOutputControls() {
     m_preview = new PreviewFrame(this, this);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->setGeometry(Dlu(307, 124, 234, 121));
@@ -151,20 +175,6 @@ void CMapPrintDialog::CreateControls() {
     QPushButton* cancel = Button(QStringLiteral("Cancel"), Dlu(570, 0, 50, 14).translated(0, buttonsY), this);
     ok->setDefault(true);
 
-    connect(m_printers, &QComboBox::activated, this, [this] { FillPrinterPaperList(); });
-    connect(m_papers, &QComboBox::activated, this, [this] { UpdatePaperSize(); });
-    connect(m_portrait, &QRadioButton::clicked, this, [this] { OnPortrait(); });
-    connect(m_landscape, &QRadioButton::clicked, this, [this] { OnLandscape(); });
-    connect(m_allPapers, &QRadioButton::clicked, this, [this] { FillAllPaperList(); });
-    connect(m_printerPapers, &QRadioButton::clicked, this, [this] { OnPrinterPaperSizes(); });
-    connect(m_custom, &QRadioButton::clicked, this, [this] { OnCustomPaperSize(); });
-    connect(applyCustom, &QPushButton::clicked, this, [this] { OnApplyCustomSize(); });
-    connect(applyScaling, &QPushButton::clicked, this, [this] { OnApplyScaling(); });
-    // The preview follows the slider at once; the typed scale waits for Apply.
-    connect(m_slider, &QSlider::valueChanged, this, [this](int position) {
-        m_scale->setText(QString::number(position));
-        m_preview->update();
-    });
     connect(print, &QPushButton::clicked, this, [this] { OnPrint(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -42,6 +42,9 @@ protected:
 
 private:
     void CreateControls();
+    void CreatePaperControls();
+    void CreateScalingControls();
+    void CreateOutputControls();
     void OnShowWindow();
     void FillPrinterPaperList();
     void FillAllPaperList();

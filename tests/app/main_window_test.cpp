@@ -45,7 +45,7 @@ TEST(MainWindow, MenusToolbarAndStatusBarCarryTheCommandTable) {
 
     for (int id : {ID_VIEW_REFRESH, ID_APP_ABOUT, ID_TREKBUDDY_DEFAULTATLASFOLDER, ID_TREKBUDDY_MAKEPANFILES,
                    ID_TOOLBAR_OSMZOOM, ID_FILE_PRINT, ID_OSM_SETOSMSOURCE, ID_OSM_CLEANTILES, ID_OSM_PRINT,
-                   ID_TREKBUDDY_PRINT, ID_TREKBUDDY_PRINT3, ID_EDIT_CUT, ID_EDIT_COPY})
+                   ID_TREKBUDDY_PRINT, ID_TREKBUDDY_PRINT3, ID_EDIT_CUT, ID_EDIT_COPY, ID_HELP_USERGUIDE})
         EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
     // Undo and Paste have no handler: disabled rather than doing nothing.
     for (int id : {ID_EDIT_UNDO, ID_EDIT_PASTE})

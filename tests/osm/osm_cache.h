@@ -4,8 +4,8 @@
 #include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
+#include "support/loopback_tile_server.h"
 #include "support/test_env.h"
-#include "support/tile_server.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -53,17 +53,17 @@ inline QByteArray SolidPng(int x, int y) {
 }
 
 // Has `server` answer every zoom-12 tile of `columns` x `rows` from (2032, 1362) with its one-colour PNG.
-inline void ServeArea(TileServer& server, int columns, int rows) {
+inline void ServeArea(LoopbackTileServer& server, int columns, int rows) {
     for (int y = 1362; y < 1362 + rows; ++y)
         for (int x = 2032; x < 2032 + columns; ++x)
             server.SetAnswer(QStringLiteral("/12/%1/%2.png").arg(x).arg(y).toLatin1(),
-                             {200, SolidPng(x, y), TileServer::Fault::None, {}});
+                             {200, SolidPng(x, y), LoopbackTileServer::Fault::None, {}});
 }
 
 // The paths the server was asked for, in order.
-inline QStringList RequestedPaths(const TileServer& server) {
+inline QStringList RequestedPaths(const LoopbackTileServer& server) {
     QStringList paths;
-    for (const TileServer::Request& request : server.Requests())
+    for (const LoopbackTileServer::Request& request : server.Requests())
         paths.append(QString::fromLatin1(request.path));
     return paths;
 }

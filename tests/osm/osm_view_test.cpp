@@ -62,7 +62,7 @@ TEST(DrawOsmMap, EveryPaintReadsTheFilesAfreshAndAnEmptyFileStaysBlank) {
 }
 
 TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaint) {
-    TileServer server;
+    LoopbackTileServer server;
     ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
     ServeArea(server, 6, 3);
     Enter(server.BaseUrl());
@@ -86,7 +86,7 @@ TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaint) {
 }
 
 TEST(DrawOsmMap, TrekbuddyOffsetsWidenTheGridAndShiftItLeft) {
-    TileServer server;
+    LoopbackTileServer server;
     ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
     ServeArea(server, 6, 3);
     Enter(server.BaseUrl());
@@ -99,9 +99,9 @@ TEST(DrawOsmMap, TrekbuddyOffsetsWidenTheGridAndShiftItLeft) {
 }
 
 TEST(DrawOsmMap, AStalledServerEndsThePaintsDownloadsAfterOneTimeOut) {
-    TileServer server;
+    LoopbackTileServer server;
     ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
-    server.SetAnswer("/12/2032/1362.png", {200, SolidPng(2032, 1362), TileServer::Fault::Silent, {}});
+    server.SetAnswer("/12/2032/1362.png", {200, SolidPng(2032, 1362), LoopbackTileServer::Fault::Silent, {}});
     SetDownloadLimits(300, kMaxTileBytes);
     Enter(server.BaseUrl());
     QElapsedTimer timer;

@@ -1,7 +1,7 @@
 #include "osm/tile_downloader.h"
 #include "state/map_state.h"
+#include "support/loopback_tile_server.h"
 #include "support/test_env.h"
-#include "support/tile_server.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,7 +12,7 @@
 
 namespace {
 
-using Fault = TileServer::Fault;
+using Fault = LoopbackTileServer::Fault;
 constexpr int kIdleMs = 1000;
 constexpr qint64 kMaxBody = 3000000;
 
@@ -41,19 +41,19 @@ quint16 ClosedPort() {
     return probe.serverPort();
 }
 
-class TileDownloader : public ::testing::TestWithParam<TileServer::Certificate> {
+class TileDownloader : public ::testing::TestWithParam<LoopbackTileServer::Certificate> {
 protected:
     void SetUp() override {
         SetDownloadLimits(kIdleMs, kMaxBody);
         ASSERT_FALSE(m_server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
     }
-    TileServer m_server{GetParam()};
+    LoopbackTileServer m_server{GetParam()};
     QString m_folder = TestEnv::TempFolder();
 };
 
 struct AnswerCase {
     const char* what;
-    TileServer::Answer answer;
+    LoopbackTileServer::Answer answer;
     DownloadResult result;
     qint32 status;
 };
@@ -110,9 +110,9 @@ TEST_P(TileDownloader, TilesInARowShareOneConnectionAndNameTheProgram) {
             DownloadResult::Stored);
         EXPECT_EQ(Content(m_folder + '/' + name), name.toLatin1());
     }
-    const QList<TileServer::Request> requests = m_server.Requests();
+    const QList<LoopbackTileServer::Request> requests = m_server.Requests();
     ASSERT_EQ(requests.size(), 4);
-    for (const TileServer::Request& request : requests) {
+    for (const LoopbackTileServer::Request& request : requests) {
         EXPECT_EQ(request.connection, 1) << request.path.constData();
         EXPECT_TRUE(request.headers.at("user-agent").contains("Tarnwell"));
         EXPECT_FALSE(request.headers.contains("cache-control") || request.headers.contains("pragma"));
@@ -132,19 +132,20 @@ TEST_P(TileDownloader, CacheFolderThatCannotBeWrittenGivesStatusMinus6) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Loopback, TileDownloader,
-                         ::testing::Values(TileServer::Certificate::None, TileServer::Certificate::Valid),
+                         ::testing::Values(LoopbackTileServer::Certificate::None,
+                                           LoopbackTileServer::Certificate::Valid),
                          [](const auto& info) {
-                             return info.param == TileServer::Certificate::None ? "Http" : "Https";
+                             return info.param == LoopbackTileServer::Certificate::None ? "Http" : "Https";
                          });
 
 TEST(TileDownloaderCertificates, DateAndHostFaultsAreAcceptedAnUnknownIssuerIsNot) {
-    using Certificate = TileServer::Certificate;
+    using Certificate = LoopbackTileServer::Certificate;
     const std::pair<Certificate, DownloadResult> cases[] = {
         {Certificate::Expired, DownloadResult::Stored},
         {Certificate::WrongHost, DownloadResult::Stored},
         {Certificate::UnknownIssuer, DownloadResult::NotStored}};
     for (const auto& [certificate, result] : cases) {
-        TileServer server(certificate);
+        LoopbackTileServer server(certificate);
         ASSERT_FALSE(server.BaseUrl().isEmpty());
         server.SetAnswer("/12/0/0.png", {200, "PNG", Fault::None, {}});
         const QString path = TestEnv::TempFolder() + QStringLiteral("/12-0-0-%1.png").arg(int(certificate));

@@ -34,7 +34,7 @@ struct OsmWindow {
         g_wszOsmServer = server.BaseUrl();
         app.MainFrame()->Command(ID_VIEW_MAPTYPE6OSM)->trigger();
     }
-    TileServer server;
+    LoopbackTileServer server;
     CTarnwellApp app;
     PaintCounter counter;
 };

@@ -1,4 +1,4 @@
-#include "support/tile_server.h"
+#include "support/loopback_tile_server.h"
 
 #include <QFile>
 #include <QSemaphore>
@@ -15,13 +15,13 @@ QString CertificateFile(const char* name) {
     return QStringLiteral(TARNWELL_TEST_CERTIFICATES "/") + QLatin1String(name);
 }
 
-const char* CertificateName(TileServer::Certificate certificate) {
+const char* CertificateName(LoopbackTileServer::Certificate certificate) {
     switch (certificate) {
-    case TileServer::Certificate::Expired:
+    case LoopbackTileServer::Certificate::Expired:
         return "expired.pem";
-    case TileServer::Certificate::WrongHost:
+    case LoopbackTileServer::Certificate::WrongHost:
         return "wrong_host.pem";
-    case TileServer::Certificate::UnknownIssuer:
+    case LoopbackTileServer::Certificate::UnknownIssuer:
         return "unknown_issuer.pem";
     default:
         return "valid.pem";
@@ -34,8 +34,8 @@ void TrustTestAuthority() {
     QSslConfiguration::setDefaultConfiguration(config);
 }
 
-std::unique_ptr<QTcpServer> MakeServer(TileServer::Certificate certificate) {
-    if (certificate == TileServer::Certificate::None)
+std::unique_ptr<QTcpServer> MakeServer(LoopbackTileServer::Certificate certificate) {
+    if (certificate == LoopbackTileServer::Certificate::None)
         return std::make_unique<QTcpServer>();
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();
     config.setLocalCertificateChain(QSslCertificate::fromPath(CertificateFile(CertificateName(certificate))));
@@ -58,7 +58,7 @@ QByteArray StatusLine(int status) {
            (reason == reasons.end() ? QByteArray("Status") : reason->second) + "\r\n";
 }
 
-QByteArray Head(const TileServer::Answer& answer) {
+QByteArray Head(const LoopbackTileServer::Answer& answer) {
     QByteArray head = StatusLine(answer.status);
     head += answer.status == 200 ? "Content-Type: image/png\r\n" : "Content-Type: text/html\r\n";
     head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
@@ -77,7 +77,7 @@ void Reset(QTcpSocket* socket) {
 }
 
 // Splits one request head ("GET /path HTTP/1.1", headers) off the front of `buffer`; false while incomplete.
-bool TakeRequest(QByteArray& buffer, TileServer::Request& request) {
+bool TakeRequest(QByteArray& buffer, LoopbackTileServer::Request& request) {
     const qsizetype end = buffer.indexOf("\r\n\r\n");
     if (end < 0)
         return false;
@@ -96,9 +96,9 @@ bool TakeRequest(QByteArray& buffer, TileServer::Request& request) {
 } // namespace
 
 // The server's own thread: accepts connections and answers requests on its event loop.
-class TileServer::Thread final : public QThread {
+class LoopbackTileServer::Thread final : public QThread {
 public:
-    Thread(TileServer& owner, Certificate certificate) : m_owner(owner), m_certificate(certificate) {
+    Thread(LoopbackTileServer& owner, Certificate certificate) : m_owner(owner), m_certificate(certificate) {
         start();
         m_ready.acquire();
     }
@@ -147,38 +147,38 @@ private:
             Reset(socket);
     }
 
-    TileServer& m_owner;
+    LoopbackTileServer& m_owner;
     Certificate m_certificate;
     QSemaphore m_ready;
     quint16 m_port = 0;
     int m_connections = 0;
 };
 
-TileServer::TileServer(Certificate certificate) : m_tls(certificate != Certificate::None) {
+LoopbackTileServer::LoopbackTileServer(Certificate certificate) : m_tls(certificate != Certificate::None) {
     if (m_tls)
         TrustTestAuthority();
     m_thread = std::make_unique<Thread>(*this, certificate);
 }
 
-TileServer::~TileServer() = default;
+LoopbackTileServer::~LoopbackTileServer() = default;
 
-QString TileServer::BaseUrl() const {
+QString LoopbackTileServer::BaseUrl() const {
     if (m_thread->Port() == 0)
         return {};
     return QStringLiteral("%1://127.0.0.1:%2/").arg(m_tls ? "https" : "http").arg(m_thread->Port());
 }
 
-void TileServer::SetAnswer(const QByteArray& path, const Answer& answer) {
+void LoopbackTileServer::SetAnswer(const QByteArray& path, const Answer& answer) {
     QMutexLocker lock(&m_mutex);
     m_answers[path] = answer;
 }
 
-QList<TileServer::Request> TileServer::Requests() const {
+QList<LoopbackTileServer::Request> LoopbackTileServer::Requests() const {
     QMutexLocker lock(&m_mutex);
     return m_requests;
 }
 
-TileServer::Answer TileServer::AnswerFor(const QByteArray& path) const {
+LoopbackTileServer::Answer LoopbackTileServer::AnswerFor(const QByteArray& path) const {
     QMutexLocker lock(&m_mutex);
     const auto answer = m_answers.find(path);
     if (answer != m_answers.end())
@@ -186,7 +186,7 @@ TileServer::Answer TileServer::AnswerFor(const QByteArray& path) const {
     return {404, "<html><body><h1>404 Not Found</h1>No tile here.</body></html>", Fault::None, {}};
 }
 
-void TileServer::Log(const Request& request) {
+void LoopbackTileServer::Log(const Request& request) {
     QMutexLocker lock(&m_mutex);
     m_requests.append(request);
 }

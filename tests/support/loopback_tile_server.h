@@ -11,7 +11,7 @@
 // A threaded HTTP/1.1 tile server on 127.0.0.1 for tests and benchmarks, plain or over TLS with the
 // certificates the build makes. It answers every path from a table (a 404 page for the rest), can misbehave
 // in the ways real servers do, and logs every request with the connection that carried it.
-class TileServer {
+class LoopbackTileServer {
 public:
     enum class Certificate { None, Valid, Expired, WrongHost, UnknownIssuer };
 
@@ -36,8 +36,8 @@ public:
     };
 
     // Listens at once; over TLS the test authority joins Qt's default trusted authorities.
-    explicit TileServer(Certificate certificate = Certificate::None);
-    ~TileServer();
+    explicit LoopbackTileServer(Certificate certificate = Certificate::None);
+    ~LoopbackTileServer();
 
     // "http://127.0.0.1:<port>/" or "https://..."; empty when the server could not listen.
     QString BaseUrl() const;
