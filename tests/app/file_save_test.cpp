@@ -4,6 +4,7 @@
 #include "support/test_env.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -38,7 +39,10 @@ void Answer(const QString& answer) {
 // Chooses `path` in the file dialog about to come up, then answers the question that follows with `answer`.
 void ChooseFileThenAnswer(const QString& path, const QString& answer) {
     WhenModalIs<QFileDialog>([path, answer](QFileDialog* files) {
-        files->selectFile(path);
+        // The whole path typed into the name box: selectFile() would change folder first, and the dialog may
+        // clear the box again when that folder's listing arrives.
+        if (auto* name = files->findChild<QLineEdit*>())
+            name->setText(path);
         QMetaObject::invokeMethod(files, "accept");
         if (files->isVisible())
             ChooseFileThenAnswer(path, answer);
