@@ -4,6 +4,7 @@
 #include "app/edit_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
+#include "app/recent_files.h"
 #include "app/settings_commands.h"
 #include "app/tarnwell_doc.h"
 #include "dialogs/user_guide.h"
@@ -44,6 +45,7 @@ bool CTarnwellApp::InitInstance() {
         return false;
     m_view->OnInitialUpdate();
     UpdateTitle();
+    ShowRecentFiles();
     m_frame->show();
     m_view->setFocus();
     return true;
@@ -120,8 +122,36 @@ void CTarnwellApp::UpdateTitle() {
 
 void CTarnwellApp::OnFileOpen() {
     const QString path = QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"));
-    if (!path.isEmpty() && m_document->OnOpenDocument(path))
-        UpdateTitle();
+    if (!path.isEmpty())
+        OpenDocument(path);
+}
+
+void CTarnwellApp::OpenDocument(const QString& path) {
+    if (!m_document->OnOpenDocument(path))
+        return;
+    UpdateTitle();
+    NoteRecentFile(path);
+}
+
+void CTarnwellApp::NoteRecentFile(const QString& path) {
+    RecentFiles::Add(path);
+    ShowRecentFiles();
+}
+
+// The list takes the place of the "Recent File" item, which shows (disabled) only while the list is empty.
+void CTarnwellApp::ShowRecentFiles() {
+    m_recentActions.clear();
+    QAction* placeholder = m_frame->Command(ID_FILE_MRU_FILE1);
+    const QStringList paths = RecentFiles::Read();
+    placeholder->setVisible(paths.isEmpty());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        auto action = std::make_unique<QAction>(QStringLiteral("&%1 %2").arg(i + 1).arg(paths[i]));
+        action->setData(ID_FILE_MRU_FILE1 + int(i));
+        QObject::connect(action.get(), &QAction::triggered, m_frame.get(),
+                         [this, path = paths[i]] { OpenDocument(path); });
+        m_frame->Menu(QStringLiteral("&File"))->insertAction(placeholder, action.get());
+        m_recentActions.push_back(std::move(action));
+    }
 }
 
 namespace {
@@ -154,6 +184,8 @@ void CTarnwellApp::OnFileSaveAs() {
     // about empty files.
     const QString path = QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Save As"), QString(),
                                                       QString(), nullptr, QFileDialog::DontConfirmOverwrite);
-    if (!path.isEmpty() && MayReplace(m_frame.get(), path) && m_document->OnSaveDocument(path))
-        UpdateTitle();
+    if (path.isEmpty() || !MayReplace(m_frame.get(), path) || !m_document->OnSaveDocument(path))
+        return;
+    UpdateTitle();
+    NoteRecentFile(path);
 }

@@ -1,0 +1,56 @@
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/tarnwell_app.h"
+#include "support/test_env.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The texts of the File menu's recent-file entries as shown.
+QStringList RecentEntries(const CTarnwellApp& app) {
+    QStringList texts;
+    for (QAction* action : app.MainFrame()->Menu(QStringLiteral("&File"))->actions()) {
+        const int id = action->data().toInt();
+        if (action->isVisible() && id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4)
+            texts.append(action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(RecentFiles, TheFileMenuKeepsTheFourLatestDocumentsInTheFrameworksOwnSettings) {
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths.append(TestEnv::TempFolder() + QStringLiteral("/map%1.txt").arg(i));
+        QFile(paths.back()).open(QIODevice::WriteOnly);
+    }
+    {
+        CTarnwellApp app;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(RecentEntries(app), QStringList({"Recent File"}));
+        for (const QString& path : paths)
+            app.OpenDocument(path);
+        app.OpenDocument(paths[2]);
+    }
+    CTarnwellApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const QStringList shown = RecentEntries(app);
+    EXPECT_EQ(shown, QStringList({"&1 " + paths[2], "&2 " + paths[4], "&3 " + paths[3], "&4 " + paths[1]}));
+
+    for (QAction* action : app.MainFrame()->Menu(QStringLiteral("&File"))->actions())
+        if (action->text() == shown.value(3))
+            action->trigger();
+    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("map1.txt - Tarnwell"));
+    const QSettings framework(QSettings::NativeFormat, QSettings::UserScope,
+                              QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tarnwell"));
+    EXPECT_EQ(framework.value(QStringLiteral("Recent File List/File1")).toString(), paths[1]);
+    EXPECT_EQ(framework.value(QStringLiteral("Recent File List/File4")).toString(), paths[3]);
+    const QSettings orvex(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
+    EXPECT_FALSE(orvex.allKeys().join(' ').contains(QStringLiteral("Recent")));
+}
