@@ -48,7 +48,8 @@ TEST(RecentFiles, TheFileMenuKeepsTheFourLatestDocumentsInTheFrameworksOwnSettin
             action->trigger();
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("map1.txt - Tarnwell"));
     const QSettings framework(QSettings::NativeFormat, QSettings::UserScope,
-                              QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tarnwell"));
+                              QStringLiteral("Local AppWizard-Generated Applications"),
+                              QStringLiteral("Tarnwell"));
     EXPECT_EQ(framework.value(QStringLiteral("Recent File List/File1")).toString(), paths[1]);
     EXPECT_EQ(framework.value(QStringLiteral("Recent File List/File4")).toString(), paths[3]);
     const QSettings orvex(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
