@@ -1,6 +1,6 @@
 #include "atlas/calibration.h"
 #include "atlas/calibration_line.h"
-#include "calibration_fixture.h"
+#include "solid_level.h"
 
 #include <QFile>
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include <random>
 #include <tuple>
 
-using namespace CalibrationFixture;
+using namespace SolidLevel;
 using namespace std::string_literals;
 
 namespace {
@@ -52,7 +52,7 @@ int ReadLevelFile(const std::string& text) {
     QFile file(Atlas() + QStringLiteral("/12/12.map"));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromStdString(text)) >= 0);
     file.close();
-    EnterLevel(12);
+    Enter(12);
     return ReadCalibration();
 }
 
@@ -155,7 +155,7 @@ TEST(Calibration, ReadsTheLevelFile) {
 
 TEST(Calibration, PositionOfTheTopLeftTileAndMissingFiles) {
     WriteTiledLevel(QStringLiteral("12"), 10, 8, {52.0, 51.0, 1.0, 0.0});
-    EnterLevel(12);
+    Enter(12);
     g_nTbX = 4;
     g_nTbY = 3;
     ASSERT_EQ(ReadCalibration(), 0);
@@ -167,10 +167,10 @@ TEST(Calibration, PositionOfTheTopLeftTileAndMissingFiles) {
 
     // No level folder, a level without a calibration file, a folder named like one: nothing changes.
     g_fTbLat = 4.0f;
-    EnterLevel(11);
+    Enter(11);
     EXPECT_EQ(ReadCalibration(), -1);
     WriteTiledLevel(QStringLiteral("13"), 2, 2, {}, false);
-    EnterLevel(13);
+    Enter(13);
     EXPECT_EQ(ReadCalibration(), -1);
     QDir().mkpath(g_szAtlasFolder + QStringLiteral("/folder.map"));
     EXPECT_EQ(ReadCalibration(), -1);

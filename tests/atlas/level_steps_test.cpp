@@ -1,10 +1,10 @@
 #include "atlas/level_steps.h"
-#include "calibration_fixture.h"
+#include "solid_level.h"
 
 #include <limits>
 #include <tuple>
 
-using namespace CalibrationFixture;
+using namespace SolidLevel;
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
     WriteTiledLevel(QStringLiteral("11"), 2, 2, kCorners, false);
     WriteTiledLevel(QStringLiteral("12"), 10, 8, kCorners);
     WriteTiledLevel(QStringLiteral("Fine 13"), 20, 16, kCorners);
-    EnterLevel(12);
+    Enter(12);
     g_nTbX = 4;
     g_nTbY = 3;
     g_bMoved = 1;
@@ -52,7 +52,7 @@ TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
 
 TEST(LevelSteps, RepositionKeepsTilesDefined) {
     WriteTiledLevel(QStringLiteral("13"), 20, 16, kCorners);
-    EnterLevel(13);
+    Enter(13);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     // Corners (lat 1, lat 4, lon 1, lon 2), the old level's size and position, the new position.

@@ -15,14 +15,14 @@ QString WriteSolidLevel(int columns, int rows, const char* format) {
     const QString level = LevelFolder(QStringLiteral("12"));
     QDir(level + QStringLiteral("/set")).removeRecursively();
     QDir().mkpath(level + QStringLiteral("/set"));
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            QImage tile(256, 256, QImage::Format_RGB32);
-            tile.fill(CellColour(column, row));
-            EXPECT_TRUE(tile.save(
-                QStringLiteral("%1/set/t_%2_%3.%4").arg(level).arg(column * 256).arg(row * 256).arg(format)));
-        }
-    }
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            EXPECT_TRUE(TileCache::SolidTile(column, row)
+                            .save(QStringLiteral("%1/set/t_%2_%3.%4")
+                                      .arg(level)
+                                      .arg(column * 256)
+                                      .arg(row * 256)
+                                      .arg(format)));
     return level;
 }
 

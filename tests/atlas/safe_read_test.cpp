@@ -1,11 +1,10 @@
 #include "atlas/calibration.h"
-#include "calibration_fixture.h"
 #include "solid_level.h"
 
 #include <QFile>
 #include <sys/stat.h>
 
-using namespace CalibrationFixture;
+using namespace SolidLevel;
 
 namespace {
 
@@ -32,11 +31,11 @@ TEST(SafeRead, FifosDevicesAndHugeFilesCountAsMissing) {
     const QString level = Atlas() + QStringLiteral("/12");
     for (const char* kind : {"fifo", "device", "huge"}) {
         Replace(level + QStringLiteral("/12.map"), kind);
-        EnterLevel(12);
+        Enter(12);
         EXPECT_EQ(ReadCalibration(), -1) << kind;
         Replace(level + QStringLiteral("/set/t_16_0.png"), kind);
         Replace(level + QStringLiteral("/set/t_0_0.png"), kind);
-        EnterLevel(12);
+        Enter(12);
         EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256)) << kind;
         // Back at the first tile's own size, the paint skips both files and draws the rest.
         g_nTileWidth = g_nTileHeight = 16;

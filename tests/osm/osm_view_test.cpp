@@ -1,22 +1,17 @@
 #include "osm/tile_downloader.h"
-#include "osm_cache.h"
 #include "platform/safe_file.h"
+#include "support/tile_cache.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <array>
 
-using namespace OsmCache;
+using namespace TileCache;
 
 namespace {
 
 // Nothing listens here: every download fails at once.
 const QString kNoServer = QStringLiteral("http://127.0.0.1:1/");
-
-// Target pixel of point (dx, dy) of grid cell (column, row) with 256-pixel cells: one pixel up and left.
-QPoint CellPoint(int column, int row, int dx = 128, int dy = 128) {
-    return QPoint(column * 256 + dx - 1, row * 256 + 33 + dy - 1);
-}
 
 } // namespace
 

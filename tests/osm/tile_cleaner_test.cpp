@@ -1,11 +1,11 @@
 #include "app/tarnwell_app.h"
 #include "osm/tile_cleaner.h"
-#include "osm_cache.h"
+#include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
 #include <QDir>
 
-using namespace OsmCache;
+using namespace TileCache;
 
 namespace {
 

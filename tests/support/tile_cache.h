@@ -1,17 +1,55 @@
 #pragma once
 
+#include "atlas_builder.h"
+#include "osm/osm_view.h"
 #include "state/map_state.h"
+#include "state/settings_store.h"
+#include "support/loopback_tile_server.h"
 #include "support/test_env.h"
 
-#include <QImage>
-#include <QString>
+#include <QBuffer>
+#include <QDir>
+#include <QPainter>
 #include <gtest/gtest.h>
 
-// An OSM tile cache of one-colour tiles, so that a printed page or a preview tells which tile lies where.
+// One-colour tiles, so that a drawn, printed or previewed picture tells which tile lies where; an OSM tile
+// cache of them in the test's folder, and the OSM map drawn from it.
 namespace TileCache {
 
-inline QRgb CellColour(int column, int row) {
-    return qRgb(20 + 22 * column, 20 + 30 * row, 120);
+inline constexpr QRgb kUntouched = 0xff505050;
+inline constexpr QRgb kBlack = 0xff000000;
+
+inline QRgb CellColour(int x, int y) {
+    return qRgb(10 + 24 * (x % 10), 10 + 30 * (y % 8), 99);
+}
+
+inline QImage SolidTile(int x, int y, QSize size = QSize(256, 256)) {
+    QImage tile(size, QImage::Format_RGB32);
+    tile.fill(CellColour(x, y));
+    return tile;
+}
+
+// A picture filled with kUntouched that `draw` paints on.
+template <typename Draw> QImage Picture(int width, int height, Draw draw) {
+    QImage target(width, height, QImage::Format_RGB32);
+    target.fill(kUntouched);
+    QPainter painter(&target);
+    draw(painter, target.rect());
+    return target;
+}
+
+// Whether `area` holds a near-white pixel, as the cores of map text letters are.
+inline bool HasWhite(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) > 230)
+                return true;
+    return false;
+}
+
+// Target pixel of point (dx, dy) of window cell (column, row) with 256-pixel cells: one pixel up and left.
+inline QPoint CellPoint(int column, int row, int dx = 128, int dy = 128) {
+    return QPoint(column * 256 + dx - 1, row * 256 + 33 + dy - 1);
 }
 
 // Tiles 0..columns-1 by 0..rows-1 of zoom 12 in a fresh cache folder that g_szAtlasFolder names; the tile
@@ -20,13 +58,77 @@ inline void Write(int columns, int rows, QPoint missing = {-1, -1}) {
     g_szAtlasFolder = TestEnv::TempFolder() + QLatin1Char('/');
     g_nZoom = 12;
     for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column) {
-            if (QPoint(column, row) == missing)
-                continue;
-            QImage tile(256, 256, QImage::Format_RGB32);
-            tile.fill(CellColour(column, row));
-            ASSERT_TRUE(tile.save(g_szAtlasFolder + QStringLiteral("12-%1-%2.png").arg(column).arg(row)));
-        }
+        for (int column = 0; column < columns; ++column)
+            if (QPoint(column, row) != missing) {
+                ASSERT_TRUE(SolidTile(column, row)
+                                .save(g_szAtlasFolder + QStringLiteral("12-%1-%2.png").arg(column).arg(row)));
+            }
+}
+
+// The cache folder, which the settings name as the atlas folder.
+inline QString Folder() {
+    const QString cache = TestEnv::TempFolder() + QStringLiteral("/cache");
+    QDir().mkpath(cache);
+    SettingsStore::WriteAtlasFolder(cache);
+    return cache;
+}
+
+inline QString TileFile(int z, int x, int y) {
+    return QStringLiteral("%1/%2-%3-%4.png").arg(Folder()).arg(z).arg(x).arg(y);
+}
+
+inline void WriteSolid(int x, int y) {
+    ASSERT_TRUE(SolidTile(x, y).save(TileFile(12, x, y)));
+}
+
+// The PNG file of WriteSolid's tile, as a server sends it.
+inline QByteArray SolidPng(int x, int y) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    SolidTile(x, y).save(&buffer, "PNG");
+    return png;
+}
+
+// Has `server` answer every zoom-12 tile of `columns` x `rows` from (2032, 1362) with its one-colour PNG.
+inline void ServeArea(LoopbackTileServer& server, int columns, int rows) {
+    for (int y = 1362; y < 1362 + rows; ++y)
+        for (int x = 2032; x < 2032 + columns; ++x)
+            server.SetAnswer(QStringLiteral("/12/%1/%2.png").arg(x).arg(y).toLatin1(),
+                             {200, SolidPng(x, y), LoopbackTileServer::Fault::None, {}});
+}
+
+// The paths the server was asked for, in order.
+inline QStringList RequestedPaths(const LoopbackTileServer& server) {
+    QStringList paths;
+    for (const LoopbackTileServer::Request& request : server.Requests())
+        paths.append(QString::fromLatin1(request.path));
+    return paths;
+}
+
+inline void WriteEmpty(int z, int x, int y) {
+    QFile file(TileFile(z, x, y));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+inline QImage Render(int width, int height) {
+    return Picture(width, height,
+                   [](QPainter& painter, QRect area) { COsmView().DrawOsmMap(painter, area); });
+}
+
+// The first line of the no-tiles note (y = 100) and the fifth (y = 300), which the folder note lacks.
+inline bool ShowsNoTilesNote(const QImage& image) {
+    return HasWhite(image, QRect(5, 99, 300, 14)) && HasWhite(image, QRect(5, 299, 300, 14));
+}
+
+// The map at zoom 12 from tile (2032, 1362) over the cache folder, downloading from `server`.
+inline void Enter(const QString& server) {
+    Folder();
+    g_nMapType = kMapTypeOsm;
+    g_nZoom = 12;
+    std::tie(g_nOsmX, g_nOsmY) = std::tuple{2032, 1362};
+    g_nTileWidth = g_nTileHeight = 256;
+    g_wszOsmUrl = g_wszOsmServer = server;
 }
 
 } // namespace TileCache

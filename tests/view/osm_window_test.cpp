@@ -1,13 +1,13 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/tarnwell_app.h"
-#include "osm/osm_cache.h"
+#include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
 #include <QTest>
 
-using namespace OsmCache;
+using namespace TileCache;
 
 namespace {
 
