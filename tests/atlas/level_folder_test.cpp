@@ -1,9 +1,7 @@
 #include "atlas/level_folder.h"
 #include "atlas/tile_count.h"
 #include "atlas_builder.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
+#include "solid_level.h"
 
 #include <QDir>
 #include <QPoint>
@@ -14,10 +12,9 @@
 namespace {
 
 QString MakeAtlas(const QStringList& entries) {
-    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
+    const QString atlas = SolidLevel::Atlas();
     for (const QString& entry : entries)
         QDir().mkpath(atlas + QLatin1Char('/') + entry);
-    SettingsStore::WriteAtlasFolder(atlas);
     return atlas;
 }
 

@@ -1,8 +1,5 @@
-#include "atlas/level_folder.h"
 #include "atlas/tile_count.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
+#include "solid_level.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +10,7 @@ namespace {
 
 // Level 12 of a fresh atlas; returns its set folder.
 QString SetFolder() {
-    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
-    QDir().mkpath(atlas + QStringLiteral("/12/set"));
-    SettingsStore::WriteAtlasFolder(atlas);
-    return atlas + QStringLiteral("/12/set/");
+    return SolidLevel::LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/");
 }
 
 // A real image when `size` is given, otherwise an empty file (enough for the probes, which test names only).
@@ -31,17 +25,12 @@ void Tile(const QString& path, QSize size = {}) {
     }
 }
 
-void Load() {
-    g_nZoom = 12;
-    LoadLevel();
-}
-
 } // namespace
 
 TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
     const QString set = SetFolder();
     Tile(set + QStringLiteral("t_0_0.jpg"), {256, 256});
-    Load();
+    SolidLevel::Enter(12);
     int made = 1;
     for (int wanted : {1, 2, 3, 7, 255, 256, 257, 511, 512, 600}) {
         for (; made < wanted; ++made) {
@@ -69,7 +58,7 @@ TEST(TileCount, NonSquareTilesStepByTheirOwnSize) {
         Tile(set + QStringLiteral("t_%1_0.png").arg(i * 200), {200, 100});
     for (int i = 1; i < 4; ++i)
         Tile(set + QStringLiteral("t_0_%1.png").arg(i * 100), {200, 100});
-    Load();
+    SolidLevel::Enter(12);
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(200, 100));
     EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 4));
     const CTileCount count;
@@ -80,14 +69,14 @@ TEST(TileCount, NonSquareTilesStepByTheirOwnSize) {
 
 TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
     const QString set = SetFolder();
-    Load();
+    SolidLevel::Enter(12);
     EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(0, 0));
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256));
 
     // Not an image: the size stays 256 and the counts step in 256 pixels.
     Tile(set + QStringLiteral("t_0_0.jpg"));
     Tile(set + QStringLiteral("t_256_0.jpg"));
-    Load();
+    SolidLevel::Enter(12);
     EXPECT_EQ(g_nTileWidth, 256);
     EXPECT_EQ(CountTileColumns(), 2);
     EXPECT_EQ(CTileCount().GetTileHeight(g_szAtlasFolder), 0);
@@ -97,7 +86,7 @@ TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
     // "map0_0.jpg" gives the tile size, but is no tile for counting.
     Tile(set + QStringLiteral("map0_0.jpg"), {128, 64});
     Tile(set + QStringLiteral("map128_0.jpg"));
-    Load();
+    SolidLevel::Enter(12);
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(128, 64));
     EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(0, 0));
 }
