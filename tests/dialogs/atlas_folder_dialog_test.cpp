@@ -61,11 +61,7 @@ TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkO
         path += QStringLiteral("/Ταξίδι στη Λευκάδα, μέρος %1 - Путешествие").arg(i);
     QString pick;
     CAtlasFolder::SetFolderPicker([&](const QString&) { return std::exchange(pick, QString()); });
-    QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) {
-        opened.append(url);
-        return true;
-    });
+    OpenedUrls opened;
     SettingsStore::WriteAtlasFolder(QStringLiteral("/old/maps"));
     for (const QString& button : {QStringLiteral("Cancel"), QStringLiteral("OK")}) {
         CAtlasFolder dialog;
@@ -82,7 +78,6 @@ TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkO
     EXPECT_EQ(SettingsStore::ReadAtlasFolder(), path);
     EXPECT_TRUE(TestEnv::Messages().isEmpty());
     CAtlasFolder::SetFolderPicker({});
-    SetUrlOpener({});
 }
 
 TEST(AtlasFolderDialog, ApplyAndViewMapShowsTheNewAtlasAtOnce) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/url_opener.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -47,5 +49,16 @@ inline void WhenModal(std::function<void(QWidget* dialog)> act) {
             WhenModal(act);
     });
 }
+
+// The addresses the program opens while it lives, recorded instead of handed to a browser.
+struct OpenedUrls : QList<QUrl> {
+    OpenedUrls() {
+        SetUrlOpener([this](const QUrl& url) {
+            append(url);
+            return true;
+        });
+    }
+    ~OpenedUrls() { SetUrlOpener({}); }
+};
 
 } // namespace DialogDriver

@@ -25,11 +25,7 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     qputenv("XDG_DATA_HOME", (TestEnv::TempFolder() + QStringLiteral("/data")).toUtf8());
     const QString guide = UserGuideUrl().toLocalFile();
     ASSERT_TRUE(guide.startsWith(TestEnv::TempFolder()));
-    QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) {
-        opened.append(url);
-        return true;
-    });
+    OpenedUrls opened;
     CAtlasFolder folder;
     Click(&folder, QStringLiteral("Web Help"));
     CAtlasZoom zoom;
@@ -45,5 +41,4 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     EXPECT_TRUE(QFile::remove(guide) && QDir().mkpath(guide)); // a guide that cannot be written is not opened
     EXPECT_FALSE(OpenUserGuide());
     EXPECT_EQ(opened.size(), 3);
-    SetUrlOpener({});
 }

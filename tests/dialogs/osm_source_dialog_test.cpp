@@ -87,16 +87,11 @@ TEST(OsmSourceDialog, LaterOpeningsStartEmptyAndCancelOrNoSelectionKeepTheServer
 }
 
 TEST(OsmSourceDialog, TheLinkOpensTheCopyrightPage) {
-    QList<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) {
-        opened.append(url);
-        return true;
-    });
+    DialogDriver::OpenedUrls opened;
     COSMSource dialog;
     dialog.show();
     auto* link = dialog.findChild<QLabel*>(QStringLiteral("copyrightLink"));
     EXPECT_EQ(link->toolTip(), QStringLiteral("Open Database License"));
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, link->height() / 2));
-    SetUrlOpener({});
     EXPECT_EQ(opened, QList<QUrl>{QUrl(QStringLiteral("https://www.openstreetmap.org/copyright"))});
 }
