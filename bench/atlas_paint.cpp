@@ -5,6 +5,7 @@
 #include "atlas/level_folder.h"
 #include "atlas/trekbuddy.h"
 #include "atlas_builder.h"
+#include "paint_timing.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
 
@@ -54,32 +55,6 @@ QStringList VisibleTiles(const QString& setFolder) {
     return paths;
 }
 
-double PaintMs(QImage& target) {
-    QElapsedTimer timer;
-    timer.start();
-    QPainter painter(&target);
-    CTrekbuddy().DrawAtlas(painter, target.rect());
-    painter.end();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double DecodeMs(const QStringList& paths) {
-    QElapsedTimer timer;
-    timer.start();
-    for (const QString& path : paths) {
-        if (QImageReader(path).read().isNull())
-            std::printf("could not decode %s\n", qPrintable(path));
-    }
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double Mean(const std::vector<double>& values) {
-    double sum = 0;
-    for (double value : values)
-        sum += value;
-    return values.empty() ? 0 : sum / double(values.size());
-}
-
 // Less swayed than the mean by the odd paint that another process interrupted.
 double Median(std::vector<double> values) {
     if (values.empty())
@@ -119,7 +94,9 @@ int main(int argc, char** argv) {
             const QStringList paths = VisibleTiles(setFolder);
             double paintMs = 1e9, decodeMs = 1e9;
             for (int attempt = 0; attempt < kAttempts; ++attempt) {
-                paintMs = std::min(paintMs, PaintMs(target));
+                paintMs = std::min(paintMs, PaintMs(target, [](QPainter& painter, const QRect& box) {
+                                       CTrekbuddy().DrawAtlas(painter, box);
+                                   }));
                 decodeMs = std::min(decodeMs, DecodeMs(paths));
             }
             if (round < 0 || g_nTbX != x || g_nTbY != y)

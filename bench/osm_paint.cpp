@@ -4,6 +4,7 @@
 
 #include "atlas_builder.h"
 #include "osm/osm_view.h"
+#include "paint_timing.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
 
@@ -59,32 +60,6 @@ QStringList VisibleTiles(const QString& cache) {
     return paths;
 }
 
-double PaintMs(QImage& target) {
-    QElapsedTimer timer;
-    timer.start();
-    QPainter painter(&target);
-    COsmView().DrawOsmMap(painter, target.rect());
-    painter.end();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double DecodeMs(const QStringList& paths) {
-    QElapsedTimer timer;
-    timer.start();
-    for (const QString& path : paths) {
-        if (QImageReader(path).read().isNull())
-            std::printf("could not decode %s\n", qPrintable(path));
-    }
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double Mean(const std::vector<double>& values) {
-    double sum = 0;
-    for (double value : values)
-        sum += value;
-    return values.empty() ? 0 : sum / double(values.size());
-}
-
 double MeanFileKb(const QStringList& paths) {
     double bytes = 0;
     for (const QString& path : paths)
@@ -122,7 +97,9 @@ int main(int argc, char** argv) {
             // random, and both sides must see the same conditions.
             double paintMs = 1e9, decodeMs = 1e9;
             for (int attempt = 0; attempt < kAttempts; ++attempt) {
-                paintMs = std::min(paintMs, PaintMs(target));
+                paintMs = std::min(paintMs, PaintMs(target, [](QPainter& painter, const QRect& box) {
+                                       COsmView().DrawOsmMap(painter, box);
+                                   }));
                 decodeMs = std::min(decodeMs, DecodeMs(paths));
             }
             if (g_bOsmRepaint != 0) {
