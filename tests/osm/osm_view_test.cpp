@@ -13,6 +13,16 @@ namespace {
 // Nothing listens here: every download fails at once.
 const QString kNoServer = QStringLiteral("http://127.0.0.1:1/");
 
+// The map over an empty cache, downloading 6 x 3 tiles from a loopback server.
+struct Served {
+    Served() {
+        EXPECT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
+        ServeArea(server, 6, 3);
+        Enter(server.BaseUrl());
+    }
+    LoopbackTileServer server;
+};
+
 } // namespace
 
 TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAsATileByTilePaintDoes) {
@@ -45,9 +55,7 @@ TEST(DrawOsmMap, EveryPaintReadsTheFilesAfreshAndAnEmptyFileStaysBlank) {
         for (int x = 2032; x < 2036; ++x)
             WriteSolid(x, y);
     EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2032, 1362));
-    WriteSolid(2040, 1370);
-    ASSERT_TRUE(QFile::remove(TileFile(12, 2032, 1362)));
-    ASSERT_TRUE(QFile::copy(TileFile(12, 2040, 1370), TileFile(12, 2032, 1362)));
+    ASSERT_TRUE(SolidTile(2040, 1370).save(TileFile(12, 2032, 1362)));
     EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2040, 1370));
     WriteEmpty(12, 2032, 1362);
     const QImage image = Render(1000, 700);
@@ -57,10 +65,7 @@ TEST(DrawOsmMap, EveryPaintReadsTheFilesAfreshAndAnEmptyFileStaysBlank) {
 }
 
 TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaint) {
-    LoopbackTileServer server;
-    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
-    ServeArea(server, 6, 3);
-    Enter(server.BaseUrl());
+    Served served;
     WriteEmpty(12, 2033, 1363);
     EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
     EXPECT_EQ(g_bOsmRepaint, 1);
@@ -69,56 +74,49 @@ TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaint) {
         for (int x = 2032; x < 2036; ++x)
             if (x != 2033 || y != 1363)
                 expected.append(QStringLiteral("/12/%1/%2.png").arg(x).arg(y));
-    EXPECT_EQ(RequestedPaths(server), expected) << "the empty file is never fetched";
-
+    EXPECT_EQ(RequestedPaths(served.server), expected) << "the empty file is never fetched";
     g_bOsmRepaint = 0;
     const QImage image = Render(1000, 700);
     EXPECT_EQ(g_bOsmRepaint, 0);
-    EXPECT_EQ(server.Requests().size(), 11);
+    EXPECT_EQ(served.server.Requests().size(), 11);
     EXPECT_EQ(image.pixel(CellPoint(0, 0)), CellColour(2032, 1362));
     EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2035, 1364));
     EXPECT_EQ(image.pixel(CellPoint(1, 1)), kBlack) << "the empty file stays blank";
 }
 
 TEST(DrawOsmMap, TrekbuddyOffsetsWidenTheGridAndShiftItLeft) {
-    LoopbackTileServer server;
-    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
-    ServeArea(server, 6, 3);
-    Enter(server.BaseUrl());
+    Served served;
     g_nTbX = 2;
     Render(1000, 700);
-    EXPECT_EQ(server.Requests().size(), 18) << "two more columns, left of the surface";
+    EXPECT_EQ(served.server.Requests().size(), 18) << "two more columns, left of the surface";
     const QImage image = Render(1000, 700);
     EXPECT_EQ(image.pixel(CellPoint(0, 0)), CellColour(2034, 1362));
     EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2037, 1364));
 }
 
 TEST(DrawOsmMap, AStalledServerEndsThePaintsDownloadsAfterOneTimeOut) {
-    LoopbackTileServer server;
-    ASSERT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
-    server.SetAnswer("/12/2032/1362.png", {200, SolidPng(2032, 1362), LoopbackTileServer::Fault::Silent, {}});
+    Served served;
+    served.server.SetAnswer("/12/2032/1362.png", {200, "PNG", LoopbackTileServer::Fault::Silent, {}});
     SetDownloadLimits(300, kMaxTileBytes);
-    Enter(server.BaseUrl());
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
     EXPECT_LT(timer.elapsed(), 3000);
-    EXPECT_EQ(RequestedPaths(server), QStringList{QStringLiteral("/12/2032/1362.png")});
+    EXPECT_EQ(RequestedPaths(served.server), QStringList{QStringLiteral("/12/2032/1362.png")});
     EXPECT_EQ(g_bOsmRepaint, 0);
     Render(1000, 700);
-    EXPECT_EQ(server.Requests().size(), 2) << "the next paint tries again";
+    EXPECT_EQ(served.server.Requests().size(), 2) << "the next paint tries again";
 }
 
 TEST(DrawOsmMap, NoNetworkNotesItAtEveryPaintAndAsksForNoFollowUp) {
     Enter(kNoServer);
-    const QString cache = Folder();
     g_nTbX = -1;
     for (int paint = 0; paint < 2; ++paint) {
         EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
         EXPECT_EQ(g_bOsmRepaint, 0);
     }
     EXPECT_EQ((std::array{g_nTbX, g_bMoved}), (std::array{0, 1}));
-    EXPECT_TRUE(QDir(cache).isEmpty());
+    EXPECT_TRUE(QDir(Folder()).isEmpty());
 }
 
 TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {

@@ -12,22 +12,20 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+using TileCache::CellColour;
+
 namespace {
 
-const QColor kBackground(165, 230, 25);
+constexpr QRgb kBackground = qRgb(165, 230, 25);
 const QString kBeside =
     QStringLiteral("Copied the map to a file named new.bmp and to the windows paste buffer. ");
 
 // An OSM view at (0, 0) of zoom 12 over a cache of 4 x 3 tiles, each of a colour of its own.
-QString MakeCache() {
+QString MakeCache(QPoint missing = {-1, -1}) {
     g_nOsmX = g_nOsmY = 0;
     g_nTileWidth = g_nTileHeight = 256;
-    TileCache::Write(4, 3);
+    TileCache::Write(4, 3, missing);
     return g_szAtlasFolder;
-}
-
-QColor TileColour(int column, int row) {
-    return QColor(TileCache::CellColour(column, row));
 }
 
 QString ProgramFolder() {
@@ -42,10 +40,10 @@ quint32 Field(const QByteArray& bmp, int offset, int size) {
 }
 
 // Pixel (x, y) of a 32-bit BMP whose rows are stored bottom row first.
-QColor BmpPixel(const QByteArray& bmp, int x, int y) {
+QRgb BmpPixel(const QByteArray& bmp, QPoint at) {
     const int width = int(Field(bmp, 18, 4)), height = int(Field(bmp, 22, 4));
-    const char* pixel = bmp.constData() + 54 + ((height - 1 - y) * width + x) * 4;
-    return QColor(quint8(pixel[2]), quint8(pixel[1]), quint8(pixel[0]));
+    const char* pixel = bmp.constData() + 54 + ((height - 1 - at.y()) * width + at.x()) * 4;
+    return qRgb(quint8(pixel[2]), quint8(pixel[1]), quint8(pixel[0]));
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -61,8 +59,10 @@ void WriteFile(const QString& path, const QByteArray& content) {
 
 } // namespace
 
-// A 700 x 500 capture over an old, larger new.bmp: the file is replaced whole, with no colour table.
-TEST(MapCapture, BmpOfA700By500CaptureReplacesTheOldFile) {
+// A 700 x 500 capture over an old, larger new.bmp replaces the file whole, with no colour table. The view
+// takes a 3 x 2 grid, tile (g_nOsmX, g_nOsmY) at (0, 33), in the file and on the clipboard.
+TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboard) {
+    MakeCache({2, 1});
     const QString program = ProgramFolder();
     WriteFile(program + QStringLiteral("/new.bmp"), QByteArray(5'000'000, 'x'));
     EXPECT_EQ(CCopyImage().CopyMap(QSize(700, 500), program), kBeside);
@@ -75,41 +75,27 @@ TEST(MapCapture, BmpOfA700By500CaptureReplacesTheOldFile) {
                              {38, 4, 0},     {42, 4, 0},      {46, 4, 0},   {50, 4, 0}};
     for (const auto& [offset, size, value] : fields)
         EXPECT_EQ(Field(bmp, offset, size), quint32(value)) << "offset " << offset;
-    EXPECT_EQ(BmpPixel(bmp, 699, 499), kBackground) << "no tiles in the cache: background only";
     EXPECT_EQ(bmp[54 + 3], '\0') << "the fourth byte of a pixel is 0";
-}
-
-// The 700 x 500 view takes a 3 x 2 grid, tile (g_nOsmX, g_nOsmY) at (0, 33), in the file and on the
-// clipboard.
-TEST(MapCapture, TilesLandOnTheirGridCellsInFileAndClipboard) {
-    MakeCache();
-    const QString program = ProgramFolder();
-    ASSERT_EQ(CCopyImage().CopyMap(QSize(700, 500), program), kBeside);
-    const QByteArray bmp = ReadAll(program + QStringLiteral("/new.bmp"));
     const QImage clipboard = QGuiApplication::clipboard()->image();
     ASSERT_EQ(clipboard.size(), QSize(700, 500));
-    const struct {
-        QPoint at;
-        QColor colour;
-    } expected[] = {{{0, 0}, kBackground},         {{699, 32}, kBackground},
-                    {{0, 33}, TileColour(0, 0)},   {{255, 288}, TileColour(0, 0)},
-                    {{256, 33}, TileColour(1, 0)}, {{699, 288}, TileColour(2, 0)},
-                    {{0, 289}, TileColour(0, 1)},  {{699, 499}, TileColour(2, 1)}};
+    const std::pair<QPoint, QRgb> expected[] = {{{0, 0}, kBackground},         {{699, 32}, kBackground},
+                                                {{0, 33}, CellColour(0, 0)},   {{255, 288}, CellColour(0, 0)},
+                                                {{256, 33}, CellColour(1, 0)}, {{699, 288}, CellColour(2, 0)},
+                                                {{0, 289}, CellColour(0, 1)},  {{511, 499}, CellColour(1, 1)},
+                                                {{512, 289}, kBackground},     {{699, 499}, kBackground}};
     for (const auto& [at, colour] : expected) {
-        EXPECT_EQ(BmpPixel(bmp, at.x(), at.y()), colour) << at.x() << "," << at.y();
-        EXPECT_EQ(clipboard.pixelColor(at), colour) << at.x() << "," << at.y();
+        EXPECT_EQ(BmpPixel(bmp, at), colour) << at.x() << "," << at.y();
+        EXPECT_EQ(clipboard.pixel(at), colour) << at.x() << "," << at.y();
     }
 }
 
 TEST(MapCapture, CutRemovesExactlyTheTilesItDrew) {
     const QString cache = MakeCache();
     WriteFile(cache + QStringLiteral("12-1-1.png"), "not a png");
-
     EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), ProgramFolder()), kBeside);
-    const auto name = [](int column, int row) { return QStringLiteral("12-%1-%2.png").arg(column).arg(row); };
-    EXPECT_EQ(
-        QDir(cache).entryList(QDir::Files, QDir::Name),
-        QStringList({name(0, 2), name(1, 1), name(1, 2), name(2, 2), name(3, 0), name(3, 1), name(3, 2)}))
+    EXPECT_EQ(QDir(cache).entryList(QDir::Files, QDir::Name),
+              QStringList({"12-0-2.png", "12-1-1.png", "12-1-2.png", "12-2-2.png", "12-3-0.png", "12-3-1.png",
+                           "12-3-2.png"}))
         << "the undrawn fourth column and third row stay, as does the file that is no picture";
 }
 
@@ -123,11 +109,9 @@ TEST(MapCapture, UnwritableProgramFolderFallsBackHonestly) {
               "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
     const QString blocked = temp + QStringLiteral("/program");
     WriteFile(blocked, {});
-
     EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), blocked),
               "Copied the map to a file named " + pictures + "/new.bmp and to the windows paste buffer. ");
     EXPECT_EQ(ReadAll(pictures + QStringLiteral("/new.bmp")).size(), 54 + 4 * 300 * 200);
-
     ASSERT_TRUE(QDir(pictures).removeRecursively());
     WriteFile(pictures, {});
     QGuiApplication::clipboard()->clear();

@@ -8,17 +8,11 @@
 // A printer's paper sizes become table codes in the printer's order; sizes the table lacks (no Windows paper
 // number, or one above 118) are left out, and A1 and A0 have codes of their own.
 TEST(PaperCodes, MapPrinterSizesToTableCodes) {
-    const QList<QPageSize> printer = {
-        QPageSize(QPageSize::A4),
-        QPageSize(QPageSize::Letter),
-        QPageSize(QSizeF(100, 100), QPageSize::Millimeter), // a driver's own form, Windows number 256
-        QPageSize(QPageSize::A0),
-        QPageSize(QPageSize::A1),
-        QPageSize(QPageSize::Executive), // no Windows number
-        QPageSize(QPageSize::LetterExtra),
-        QPageSize(QPageSize::A4Extra),
-        QPageSize(QPageSize::EnvelopePrc10),
-    };
+    // A driver's own 100 mm form has Windows number 256, Executive none.
+    using P = QPageSize;
+    const QList<P> printer = {P(P::A4),          P(P::Letter),  P(QSizeF(100, 100), P::Millimeter),
+                              P(P::A0),          P(P::A1),      P(P::Executive),
+                              P(P::LetterExtra), P(P::A4Extra), P(P::EnvelopePrc10)};
     EXPECT_EQ(PaperCodes(printer), QList<int>({9, 1, 118, 117, 48, 51, 103}));
 }
 

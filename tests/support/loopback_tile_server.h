@@ -4,9 +4,11 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
-#include <functional>
 #include <map>
 #include <memory>
+
+class QTcpServer;
+class QThread;
 
 // A threaded HTTP/1.1 tile server on 127.0.0.1 for tests and benchmarks, plain or over TLS with the
 // certificates the build makes. It answers every path from a table (a 404 page for the rest), can misbehave
@@ -15,12 +17,8 @@ class LoopbackTileServer {
 public:
     enum class Certificate { None, Valid, Expired, WrongHost, UnknownIssuer };
 
-    enum class Fault {
-        None,
-        Reset,  // half the body, then the connection is reset
-        Stall,  // half the body, then silence
-        Silent, // no answer at all
-    };
+    // Reset and Stall send half the body, then reset the connection or fall silent; Silent never answers.
+    enum class Fault { None, Reset, Stall, Silent };
 
     struct Answer {
         int status = 200;
@@ -48,15 +46,14 @@ public:
     QList<Request> Requests() const;
 
 private:
-    class Thread;
-    friend class Thread;
-
-    Answer AnswerFor(const QByteArray& path) const;
-    void Log(const Request& request);
+    void Accept(QTcpServer& server);
+    Answer Take(const Request& request); // logs the request and finds its answer
 
     mutable QMutex m_mutex;
     std::map<QByteArray, Answer> m_answers;
     QList<Request> m_requests;
     bool m_tls;
-    std::unique_ptr<Thread> m_thread;
+    quint16 m_port = 0;
+    int m_connections = 0;
+    std::unique_ptr<QThread> m_thread;
 };

@@ -60,10 +60,9 @@ QImage PdfPage(const QString& pdf, int dpi, int page) {
                    {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-f"),
                     QString::number(page), QStringLiteral("-l"), QString::number(page),
                     QStringLiteral("-singlefile"), pdf, prefix});
-    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit ||
-        pdftoppm.exitCode() != 0)
-        return {};
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    const bool drawn = pdftoppm.waitForFinished(60000) && pdftoppm.exitStatus() == QProcess::NormalExit &&
+                       pdftoppm.exitCode() == 0;
+    return drawn ? QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
 } // namespace PrintQueue

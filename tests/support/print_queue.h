@@ -4,24 +4,21 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-// The private print service that scripts/test starts (scripts/print-queue): a raw queue whose every job lands
-// as a PDF file of its own in $TARNWELL_PRINT_OUT. Tests that send jobs live in tests/print, which CTest runs
-// one at a time, so the jobs a test waits for are its own.
+// The private print service of scripts/print-queue: a raw queue whose every job lands as a PDF file of its
+// own in $TARNWELL_PRINT_OUT. CTest runs the printing tests one at a time, so the jobs a test waits for are
+// its own.
 namespace PrintQueue {
 
 // The queue's name, which is also the service's default printer.
 QString Name();
 
-// Whether the service answers and offers the queue; says what is missing otherwise (ctest run without
-// scripts/test). A printing test asserts this first, so that it fails instead of waiting for a job that never
-// comes.
+// Whether the service answers and offers the queue, or what is missing: a printing test asserts this first,
+// so that it fails instead of waiting for a job that never comes.
 ::testing::AssertionResult Ready();
 
-// How many jobs have arrived so far.
 int JobCount();
 
-// The file of job number `index` (counted from 0 since the service started), or an empty string when it has
-// not arrived within `timeoutMs`.
+// The file of job `index` (from 0 since the service started); empty when it has not come within `timeoutMs`.
 QString WaitForJob(int index, int timeoutMs = 30000);
 
 // Page `page` (from 1) of a PDF drawn at `dpi` by pdftoppm; a null image when pdftoppm fails.

@@ -81,21 +81,17 @@ inline void WriteSolid(int x, int y) {
     ASSERT_TRUE(SolidTile(x, y).save(TileFile(12, x, y)));
 }
 
-// The PNG file of WriteSolid's tile, as a server sends it.
-inline QByteArray SolidPng(int x, int y) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    SolidTile(x, y).save(&buffer, "PNG");
-    return png;
-}
-
 // Has `server` answer every zoom-12 tile of `columns` x `rows` from (2032, 1362) with its one-colour PNG.
 inline void ServeArea(LoopbackTileServer& server, int columns, int rows) {
     for (int y = 1362; y < 1362 + rows; ++y)
-        for (int x = 2032; x < 2032 + columns; ++x)
+        for (int x = 2032; x < 2032 + columns; ++x) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            SolidTile(x, y).save(&buffer, "PNG");
             server.SetAnswer(QStringLiteral("/12/%1/%2.png").arg(x).arg(y).toLatin1(),
-                             {200, SolidPng(x, y), LoopbackTileServer::Fault::None, {}});
+                             {200, png, LoopbackTileServer::Fault::None, {}});
+        }
 }
 
 // The paths the server was asked for, in order.
