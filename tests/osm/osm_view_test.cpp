@@ -25,7 +25,7 @@ struct Served {
 
 } // namespace
 
-TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAsATileByTilePaintDoes) {
+TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAndReadsThemAfreshAtEveryPaint) {
     Enter(kNoServer);
     // Cells smaller than the tiles (a Trekbuddy level of 200-pixel tiles was shown last): tiles overlap, so
     // the picture also shows the order they were drawn in.
@@ -47,20 +47,10 @@ TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAsATileByTilePaintDoes) {
     EXPECT_TRUE(HasWhite(painted, QRect(80, 0, 40, 32))) << "zoom number";
     EXPECT_TRUE(HasWhite(painted, QRect(410, 7, 180, 16))) << "status text";
     EXPECT_EQ(g_bOsmRepaint, 0);
-}
-
-TEST(DrawOsmMap, EveryPaintReadsTheFilesAfreshAndAnEmptyFileStaysBlank) {
-    Enter(kNoServer);
-    for (int y = 1362; y < 1365; ++y)
-        for (int x = 2032; x < 2036; ++x)
-            WriteSolid(x, y);
-    EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2032, 1362));
     ASSERT_TRUE(SolidTile(2040, 1370).save(TileFile(12, 2032, 1362)));
-    EXPECT_EQ(Render(1000, 700).pixel(CellPoint(0, 0)), CellColour(2040, 1370));
+    EXPECT_EQ(Render(1000, 700).pixel(100, 100), CellColour(2040, 1370));
     WriteEmpty(12, 2032, 1362);
-    const QImage image = Render(1000, 700);
-    EXPECT_EQ(image.pixel(CellPoint(0, 0)), kBlack);
-    EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2035, 1364)) << "the bottom row is cut by the edge";
+    EXPECT_EQ(Render(1000, 700).pixel(100, 100), kBlack) << "an empty file stays blank";
     EXPECT_EQ(QFileInfo(TileFile(12, 2032, 1362)).size(), 0);
 }
 
