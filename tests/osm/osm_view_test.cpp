@@ -115,7 +115,7 @@ TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {
     QDir().mkpath(start);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(start);
-    WriteSolid(2032, 1362);
+    ASSERT_TRUE(SolidTile(2032, 1362).save(TileFile(12, 2032, 1362)));
     SettingsStore::WriteAtlasFolder(QString());
     g_nTbY = 3;
     const QImage image = Render(1000, 700);

@@ -25,7 +25,7 @@ QStringList CacheFiles() {
 TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFilesOfTheArea) {
     Enter(kOsmStandardServerUrl);
     WriteEmptyArea();
-    WriteSolid(2033, 1363);
+    ASSERT_TRUE(SolidTile(2033, 1363).save(TileFile(12, 2033, 1363)));
     WriteEmpty(13, 2032, 1362);
     CClean().RemoveZeroSizeTiles(QSize(1000, 700));
     EXPECT_EQ(CacheFiles().size(), 31) << "no cache folder: nothing is looked at";

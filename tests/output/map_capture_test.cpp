@@ -39,13 +39,6 @@ quint32 Field(const QByteArray& bmp, int offset, int size) {
                      : qFromLittleEndian<quint32>(bmp.constData() + offset);
 }
 
-// Pixel (x, y) of a 32-bit BMP whose rows are stored bottom row first.
-QRgb BmpPixel(const QByteArray& bmp, QPoint at) {
-    const int width = int(Field(bmp, 18, 4)), height = int(Field(bmp, 22, 4));
-    const char* pixel = bmp.constData() + 54 + ((height - 1 - at.y()) * width + at.x()) * 4;
-    return qRgb(quint8(pixel[2]), quint8(pixel[1]), quint8(pixel[0]));
-}
-
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -76,7 +69,8 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboard) {
     for (const auto& [offset, size, value] : fields)
         EXPECT_EQ(Field(bmp, offset, size), quint32(value)) << "offset " << offset;
     EXPECT_EQ(bmp[54 + 3], '\0') << "the fourth byte of a pixel is 0";
-    const QImage clipboard = QGuiApplication::clipboard()->image();
+    const QImage file(program + QStringLiteral("/new.bmp")),
+        clipboard = QGuiApplication::clipboard()->image();
     ASSERT_EQ(clipboard.size(), QSize(700, 500));
     const std::pair<QPoint, QRgb> expected[] = {{{0, 0}, kBackground},         {{699, 32}, kBackground},
                                                 {{0, 33}, CellColour(0, 0)},   {{255, 288}, CellColour(0, 0)},
@@ -84,7 +78,7 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboard) {
                                                 {{0, 289}, CellColour(0, 1)},  {{511, 499}, CellColour(1, 1)},
                                                 {{512, 289}, kBackground},     {{699, 499}, kBackground}};
     for (const auto& [at, colour] : expected) {
-        EXPECT_EQ(BmpPixel(bmp, at), colour) << at.x() << "," << at.y();
+        EXPECT_EQ(file.pixel(at), colour) << at.x() << "," << at.y();
         EXPECT_EQ(clipboard.pixel(at), colour) << at.x() << "," << at.y();
     }
 }

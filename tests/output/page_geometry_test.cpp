@@ -19,19 +19,13 @@ TEST(PaperCodes, MapPrinterSizesToTableCodes) {
 // Slider 5 on A4 landscape inside quarter-inch unprintable margins: 5 x 3 tiles at 600 dpi, twice as many
 // half-size tiles at 300 dpi.
 TEST(PageGeometry, TilesAcrossFollowTheSliderAndTheResolution) {
-    struct Case {
-        QSize printable;
-        int dpi;
-        int columns;
-        int rows;
-        float tile;
-    };
-    for (const Case& c : {Case{{6716, 4661}, 600, 5, 3, 1342.0f}, Case{{3358, 2330}, 300, 10, 6, 335.2f}}) {
-        const GridGeometry grid = PageGeometry(c.printable, 5, c.dpi, c.dpi, {});
-        EXPECT_EQ(GridColumns(grid), c.columns) << c.dpi;
-        EXPECT_EQ(GridRows(grid), c.rows) << c.dpi;
-        EXPECT_FLOAT_EQ(grid.tileW, c.tile) << c.dpi;
-        EXPECT_FLOAT_EQ(grid.tileH, c.tile) << c.dpi;
+    const std::tuple<QSize, int, int, int, float> cases[] = {{{6716, 4661}, 600, 5, 3, 1342.0f},
+                                                             {{3358, 2330}, 300, 10, 6, 335.2f}};
+    for (const auto& [printable, dpi, columns, rows, tile] : cases) {
+        const GridGeometry grid = PageGeometry(printable, 5, dpi, dpi, {});
+        EXPECT_EQ((std::pair{GridColumns(grid), GridRows(grid)}), (std::pair{columns, rows})) << dpi;
+        EXPECT_FLOAT_EQ(grid.tileW, tile) << dpi;
+        EXPECT_FLOAT_EQ(grid.tileH, tile) << dpi;
     }
 }
 

@@ -16,8 +16,7 @@
 // cache of them in the test's folder, and the OSM map drawn from it.
 namespace TileCache {
 
-inline constexpr QRgb kUntouched = 0xff505050;
-inline constexpr QRgb kBlack = 0xff000000;
+inline constexpr QRgb kUntouched = 0xff505050, kBlack = 0xff000000;
 
 inline QRgb CellColour(int x, int y) {
     return qRgb(10 + 24 * (x % 10), 10 + 30 * (y % 8), 99);
@@ -77,10 +76,6 @@ inline QString TileFile(int z, int x, int y) {
     return QStringLiteral("%1/%2-%3-%4.png").arg(Folder()).arg(z).arg(x).arg(y);
 }
 
-inline void WriteSolid(int x, int y) {
-    ASSERT_TRUE(SolidTile(x, y).save(TileFile(12, x, y)));
-}
-
 // Has `server` answer every zoom-12 tile of `columns` x `rows` from (2032, 1362) with its one-colour PNG.
 inline void ServeArea(LoopbackTileServer& server, int columns, int rows) {
     for (int y = 1362; y < 1362 + rows; ++y)
@@ -94,7 +89,6 @@ inline void ServeArea(LoopbackTileServer& server, int columns, int rows) {
         }
 }
 
-// The paths the server was asked for, in order.
 inline QStringList RequestedPaths(const LoopbackTileServer& server) {
     QStringList paths;
     for (const LoopbackTileServer::Request& request : server.Requests())
@@ -112,7 +106,7 @@ inline QImage Render(int width, int height) {
                    [](QPainter& painter, QRect area) { COsmView().DrawOsmMap(painter, area); });
 }
 
-// The first line of the no-tiles note (y = 100) and the fifth (y = 300), which the folder note lacks.
+// The first and the fifth line of the no-tiles note; the folder note has no fifth.
 inline bool ShowsNoTilesNote(const QImage& image) {
     return HasWhite(image, QRect(5, 99, 300, 14)) && HasWhite(image, QRect(5, 299, 300, 14));
 }
