@@ -27,7 +27,10 @@ TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFi
     WriteEmptyArea();
     ASSERT_TRUE(SolidTile(2033, 1363).save(TileFile(12, 2033, 1363)));
     WriteEmpty(13, 2032, 1362);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(Folder()); // where names without a folder would point
     CClean().RemoveZeroSizeTiles(QSize(1000, 700));
+    QDir::setCurrent(previous);
     EXPECT_EQ(CacheFiles().size(), 31) << "no cache folder: nothing is looked at";
     g_szAtlasFolder = Folder() + QLatin1Char('/');
     CClean().RemoveZeroSizeTiles(std::nullopt);
