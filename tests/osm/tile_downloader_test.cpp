@@ -49,12 +49,7 @@ protected:
 TEST_P(TileDownloader, OnlyCompleteSuccessAnswersAnd404PagesBecomeCacheFilesOverOneConnection) {
     const QByteArray html = "<html><body>404</body></html>";
     m_server.SetAnswer("/tile.png", {200, "PNG tile", Fault::None, {}});
-    const struct {
-        const char* what;
-        LoopbackTileServer::Answer answer;
-        DownloadResult result;
-        qint32 status;
-    } cases[] = {
+    const std::tuple<const char*, LoopbackTileServer::Answer, DownloadResult, qint32> cases[] = {
         {"tile", {200, "PNG tile", Fault::None, {}}, DownloadResult::Stored, 0},
         {"404 page", {404, html, Fault::None, {}}, DownloadResult::Stored, 0},
         {"empty body", {200, {}, Fault::None, {}}, DownloadResult::Stored, 0},
@@ -67,21 +62,21 @@ TEST_P(TileDownloader, OnlyCompleteSuccessAnswersAnd404PagesBecomeCacheFilesOver
         {"stall mid-body", {200, Body(200000), Fault::Stall, {}}, DownloadResult::TimedOut, -10},
         {"no answer", {200, "PNG", Fault::Silent, {}}, DownloadResult::TimedOut, 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QByteArray urlPath = "/12/1/" + QByteArray(c.what).replace(' ', '_') + ".png";
-        m_server.SetAnswer(urlPath, c.answer);
-        const QString path = m_folder + QStringLiteral("/12-1-%1.png").arg(c.what);
+    for (const auto& [what, answer, result, status] : cases) {
+        SCOPED_TRACE(what);
+        const QByteArray urlPath = "/12/1/" + QByteArray(what).replace(' ', '_') + ".png";
+        m_server.SetAnswer(urlPath, answer);
+        const QString path = m_folder + QStringLiteral("/12-1-%1.png").arg(what);
         QElapsedTimer timer;
         timer.start();
-        EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QString::fromLatin1(urlPath.mid(1)), path), c.result);
+        EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QString::fromLatin1(urlPath.mid(1)), path), result);
         EXPECT_LT(timer.elapsed(), kIdleMs * 3);
-        EXPECT_EQ(LastDownloadStatus(), c.status);
-        if (c.result != DownloadResult::Stored) {
+        EXPECT_EQ(LastDownloadStatus(), status);
+        if (result != DownloadResult::Stored) {
             EXPECT_FALSE(QFile::exists(path));
             continue;
         }
-        const QByteArray expected = c.answer.location.isEmpty() ? c.answer.body : QByteArray("PNG tile");
+        const QByteArray expected = answer.location.isEmpty() ? answer.body : QByteArray("PNG tile");
         EXPECT_EQ(Content(path), expected);
         EXPECT_EQ(g_nBytesDownloaded, quint64(expected.size()));
     }
