@@ -20,8 +20,7 @@ TEST(TileAddress, GridCoversTheSurfaceWithWholeAndPartTiles) {
     EXPECT_EQ(TileGrid({0, 0}), QSize(1, 1));
 }
 
-// The drawn tests place 256-pixel cells and the Trekbuddy offsets; these are the cells of other sizes and the
-// far edge.
+// 256-pixel cells and the Trekbuddy offsets are placed by the drawn tests.
 TEST(TileAddress, PlacementFollowsPositionAndCellSize) {
     g_nTileWidth = 200;
     g_nTileHeight = 100;

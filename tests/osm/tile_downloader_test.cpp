@@ -29,11 +29,6 @@ QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-QByteArray Content(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class TileDownloader : public ::testing::TestWithParam<Certificate> {
 protected:
     void SetUp() override {
@@ -77,7 +72,9 @@ TEST_P(TileDownloader, OnlyCompleteSuccessAnswersAnd404PagesBecomeCacheFilesOver
             continue;
         }
         const QByteArray expected = answer.location.isEmpty() ? answer.body : QByteArray("PNG tile");
-        EXPECT_EQ(Content(path), expected);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), expected);
         EXPECT_EQ(g_nBytesDownloaded, quint64(expected.size()));
     }
     EXPECT_EQ(FilesIn(m_folder), QStringList({"12-1-404 page.png", "12-1-empty body.png", "12-1-redirect.png",

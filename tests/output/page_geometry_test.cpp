@@ -16,8 +16,7 @@ TEST(PaperCodes, MapPrinterSizesToTableCodes) {
     EXPECT_EQ(PaperCodes(printer), QList<int>({9, 1, 118, 117, 48, 51, 103}));
 }
 
-// Slider 5 on A4 landscape inside quarter-inch unprintable margins at 300 dpi: twice as many tiles across as
-// at 600 dpi (the margin test below), each about a quarter of the size.
+// Slider 5 on A4 landscape at 300 dpi: twice the tiles across of 600 dpi (the margin case below).
 TEST(PageGeometry, HalfTheResolutionGivesTwiceTheTilesAcross) {
     const GridGeometry grid = PageGeometry({3358, 2330}, 5, 300, 300, {});
     EXPECT_EQ((std::pair{GridColumns(grid), GridRows(grid)}), (std::pair{10, 6}));

@@ -4,9 +4,8 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-// The private print service of scripts/print-queue: a raw queue whose every job lands as a PDF file of its
-// own in $TARNWELL_PRINT_OUT. CTest runs the printing tests one at a time, so the jobs a test waits for are
-// its own.
+// The print service of scripts/print-queue, whose every job lands as a PDF file in $TARNWELL_PRINT_OUT.
+// CTest runs the printing tests one at a time, so the jobs a test waits for are its own.
 namespace PrintQueue {
 
 // The queue's name, which is also the service's default printer.

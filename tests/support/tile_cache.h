@@ -51,8 +51,7 @@ inline QPoint CellPoint(int column, int row, int dx = 128, int dy = 128) {
     return QPoint(column * 256 + dx - 1, row * 256 + 33 + dy - 1);
 }
 
-// Tiles 0..columns-1 by 0..rows-1 of zoom 12 in a fresh cache folder that g_szAtlasFolder names; the tile
-// at `missing` is left out.
+// Tiles 0..columns-1 by 0..rows-1 of zoom 12, but `missing`, in a fresh folder that g_szAtlasFolder names.
 inline void Write(int columns, int rows, QPoint missing = {-1, -1}) {
     g_szAtlasFolder = TestEnv::TempFolder() + QLatin1Char('/');
     g_nZoom = 12;
