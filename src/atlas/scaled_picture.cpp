@@ -16,7 +16,7 @@ constexpr int kJpegSignature = 0xd8ff;
 struct DeviceSource {
     jpeg_source_mgr manager{};
     QIODevice* device = nullptr;
-    std::array<JOCTET, 64 * 1024> buffer{};
+    std::array<JOCTET, 64 * 1024> buffer;
 };
 
 boolean FillBuffer(j_decompress_ptr info) {
@@ -70,43 +70,58 @@ void ChooseReducedSize(jpeg_decompress_struct& info, const QSize& target) {
     }
 }
 
-// Sums decoded rows into the cells of the output rows: every decoded pixel counts once, in the output pixel
-// that covers it.
+// Pixels are decoded, averaged and returned as packed RGB bytes, the layout the pan image is written in.
+constexpr size_t kChannels = 3;
+
+// Sums decoded rows column by column, then each run of columns into the output pixel that covers it: every
+// decoded pixel counts once. Each step is one loop over plain arrays, which the compiler vectorises.
 class BoxAverage {
 public:
+    // `sourceWidth` is at least `targetWidth`, so every output column covers at least one source column.
     BoxAverage(int sourceWidth, int targetWidth)
-        : m_columnOf(size_t(sourceWidth)), m_sums(size_t(targetWidth) * 3) {
-        for (int x = 0; x < sourceWidth; ++x)
-            m_columnOf[size_t(x)] = int(qint64(x) * targetWidth / sourceWidth);
-        m_perColumn.assign(size_t(targetWidth), 0);
-        for (int column : m_columnOf)
-            ++m_perColumn[size_t(column)];
+        : m_sums(size_t(sourceWidth) * kChannels), m_firstColumn(size_t(targetWidth) + 1),
+          m_columnSums(size_t(targetWidth) * kChannels), m_perColumn(m_columnSums.size()) {
+        for (int x = sourceWidth - 1; x >= 0; --x)
+            m_firstColumn[size_t(qint64(x) * targetWidth / sourceWidth)] = x;
+        m_firstColumn[size_t(targetWidth)] = sourceWidth;
+        for (size_t i = 0; i < m_perColumn.size(); ++i) {
+            const size_t column = i / kChannels;
+            m_perColumn[i] = 1.0f / float(m_firstColumn[column + 1] - m_firstColumn[column]);
+        }
     }
 
-    void Add(const uchar* bgrx) {
-        for (size_t x = 0; x < m_columnOf.size(); ++x, bgrx += 4) {
-            quint64* sum = &m_sums[size_t(m_columnOf[x]) * 3];
-            sum[0] += bgrx[0];
-            sum[1] += bgrx[1];
-            sum[2] += bgrx[2];
-        }
+    void Add(const uchar* pixels) {
+        qint32* sums = m_sums.data();
+        for (size_t i = 0; i < m_sums.size(); ++i)
+            sums[i] += pixels[i];
         ++m_rows;
     }
 
-    void Emit(QRgb* line) {
-        for (size_t x = 0; x < m_perColumn.size(); ++x) {
-            const quint64 count = quint64(m_perColumn[x]) * quint64(qMax(1, m_rows));
-            const quint64* sum = &m_sums[x * 3];
-            line[x] = qRgb(int(sum[2] / count), int(sum[1] / count), int(sum[0] / count));
+    // Writes the mean of the rows added since the last call, in the decoded layout.
+    void Emit(uchar* line) {
+        for (size_t column = 0; column + 1 < m_firstColumn.size(); ++column) {
+            float* total = &m_columnSums[column * kChannels];
+            std::fill_n(total, kChannels, 0.0f);
+            for (int x = m_firstColumn[column]; x < m_firstColumn[column + 1]; ++x)
+                for (size_t channel = 0; channel < kChannels; ++channel)
+                    total[channel] += float(m_sums[size_t(x) * kChannels + channel]);
         }
+        const float perRow = 1.0f / float(qMax(1, m_rows));
+        const float* totals = m_columnSums.data();
+        const float* perColumn = m_perColumn.data();
+        const size_t count = m_columnSums.size();
+        for (size_t i = 0; i < count; ++i)
+            line[i] = uchar(int(totals[i] * perColumn[i] * perRow + 0.5f));
         std::fill(m_sums.begin(), m_sums.end(), 0);
         m_rows = 0;
     }
 
 private:
-    std::vector<int> m_columnOf;
-    std::vector<int> m_perColumn;
-    std::vector<quint64> m_sums;
+    std::vector<qint32> m_sums;
+    std::vector<int> m_firstColumn;
+    // Floats: a tiny target of a huge picture sums more than 32 bits hold.
+    std::vector<float> m_columnSums;
+    std::vector<float> m_perColumn;
     int m_rows = 0;
 };
 
@@ -124,12 +139,12 @@ bool DecodeRows(jpeg_decompress_struct& info, JpegError& error, QImage& image, s
         jpeg_read_scanlines(&info, rows, 1);
         const int target = int(qint64(y) * image.height() / height);
         if (target != shown) {
-            average.Emit(reinterpret_cast<QRgb*>(image.scanLine(shown)));
+            average.Emit(image.scanLine(shown));
             shown = target;
         }
         average.Add(row.data());
     }
-    average.Emit(reinterpret_cast<QRgb*>(image.scanLine(shown)));
+    average.Emit(image.scanLine(shown));
     jpeg_finish_decompress(&info);
     return true;
 }
@@ -145,7 +160,7 @@ bool PrepareDecoding(jpeg_decompress_struct& info, JpegError& error, DeviceSourc
     jpeg_read_header(&info, TRUE);
     target = target.boundedTo(QSize(int(info.image_width), int(info.image_height)));
     ChooseReducedSize(info, target);
-    info.out_color_space = JCS_EXT_BGRX;
+    info.out_color_space = JCS_RGB;
     info.dct_method = JDCT_IFAST;
     info.do_fancy_upsampling = FALSE;
     jpeg_calc_output_dimensions(&info);
@@ -157,12 +172,12 @@ QImage ReadScaledJpeg(QIODevice& device, const QSize& target) {
     jpeg_decompress_struct info{};
     JpegError error;
     UseJpegError(reinterpret_cast<jpeg_common_struct&>(info), error);
-    auto source = std::make_unique<DeviceSource>();
+    auto source = std::make_unique_for_overwrite<DeviceSource>();
     QSize decoded = target;
     bool done = PrepareDecoding(info, error, *source, device, decoded);
     QImage image;
     if (done)
-        image = QImage(decoded, QImage::Format_RGB32);
+        image = QImage(decoded, QImage::Format_RGB888);
     done = done && !image.isNull() && int(info.output_width) >= decoded.width() &&
            int(info.output_height) >= decoded.height();
     if (done) {
@@ -173,7 +188,9 @@ QImage ReadScaledJpeg(QIODevice& device, const QSize& target) {
     jpeg_destroy_decompress(&info);
     if (!done)
         return {};
-    return decoded == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return decoded == target ? image
+                             : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                   .convertToFormat(QImage::Format_RGB888);
 }
 
 QImage ReadScaledOther(QIODevice& device, const QSize& target) {
@@ -184,7 +201,7 @@ QImage ReadScaledOther(QIODevice& device, const QSize& target) {
         return {};
     if (image.size() != target)
         image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image.convertToFormat(QImage::Format_RGB888);
 }
 
 } // namespace
