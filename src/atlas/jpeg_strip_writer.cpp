@@ -1,6 +1,6 @@
 #include "atlas/jpeg_strip_writer.h"
 
-#include "atlas/jpeg_error.h"
+#include "draw/jpeg_error.h"
 
 struct JpegStripWriter::Encoder {
     jpeg_compress_struct info{};

@@ -1,5 +1,6 @@
 #include "draw/tile_pictures.h"
 
+#include "draw/jpeg_decoding.h"
 #include "platform/safe_file.h"
 
 #include <QImageReader>
@@ -51,12 +52,42 @@ std::vector<QImage> DecodeBatch(const std::vector<TilePicture>& tiles, std::size
     return images;
 }
 
+// libjpeg writes decoded rows in a QRgb's byte order, opaque, so they land in the tile's image as they are.
+constexpr J_COLOR_SPACE kQRgbLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// A JPEG tile decoded by libjpeg straight into its image, with no copy or conversion of its rows, which is
+// most of a paint's work; null when libjpeg cannot decode it.
+QImage DecodeJpegTile(QIODevice& device) {
+    JpegDecoding decoding(device);
+    if (!decoding.ReadHeader())
+        return {};
+    jpeg_decompress_struct& info = decoding.Info();
+    const QSize size(int(info.image_width), int(info.image_height));
+    if (size.width() > kMaxTileSide || size.height() > kMaxTileSide)
+        return {};
+    info.out_color_space = kQRgbLayout;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull() || !decoding.Start())
+        return {};
+    for (int y = 0; y < size.height(); ++y) {
+        if (!decoding.ReadRow(image.scanLine(y)))
+            return {};
+    }
+    return decoding.Finish() ? image : QImage();
+}
+
 } // namespace
 
 QImage DecodeTilePicture(const QString& path) {
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
     if (!file)
         return {};
+    if (StartsAsJpeg(*file)) {
+        QImage image = DecodeJpegTile(*file);
+        // What libjpeg refuses (a CMYK JPEG, say) is still tried by Qt's reader below.
+        if (!image.isNull() || !file->seek(0))
+            return image;
+    }
     QImageReader reader(file.get());
     reader.setAllocationLimit(kMaxTileMegabytes);
     const QSize size = reader.size();
