@@ -65,37 +65,35 @@ JpegDecoding::~JpegDecoding() {
         jpeg_destroy_decompress(&m_info);
 }
 
-// Each step holds its own jump target: libjpeg leaves through it when it fails, and nothing of ours runs
-// between the setjmp and the library call.
-bool JpegDecoding::ReadHeader() {
+// libjpeg leaves a failed step through the jump target set here; only the library runs in between.
+template <typename Step> bool JpegDecoding::Run(Step step) {
     if (setjmp(m_error.jump))
         return false;
-    jpeg_create_decompress(&m_info);
-    m_created = true;
-    m_info.mem->max_memory_to_use = kJpegMemoryLimit;
-    m_info.src = &m_source->manager;
-    jpeg_read_header(&m_info, TRUE);
+    step();
     return true;
+}
+
+bool JpegDecoding::ReadHeader() {
+    return Run([this] {
+        jpeg_create_decompress(&m_info);
+        m_created = true;
+        m_info.mem->max_memory_to_use = kJpegMemoryLimit;
+        m_info.src = &m_source->manager;
+        jpeg_read_header(&m_info, TRUE);
+    });
 }
 
 bool JpegDecoding::Start() {
-    if (setjmp(m_error.jump))
-        return false;
-    jpeg_start_decompress(&m_info);
-    return true;
+    return Run([this] { jpeg_start_decompress(&m_info); });
 }
 
 bool JpegDecoding::ReadRow(uchar* row) {
-    if (setjmp(m_error.jump))
-        return false;
-    JSAMPROW rows[] = {row};
-    jpeg_read_scanlines(&m_info, rows, 1);
-    return true;
+    return Run([this, row] {
+        JSAMPROW rows[] = {row};
+        jpeg_read_scanlines(&m_info, rows, 1);
+    });
 }
 
 bool JpegDecoding::Finish() {
-    if (setjmp(m_error.jump))
-        return false;
-    jpeg_finish_decompress(&m_info);
-    return true;
+    return Run([this] { jpeg_finish_decompress(&m_info); });
 }

@@ -30,6 +30,8 @@ public:
     bool Finish();
 
 private:
+    template <typename Step> bool Run(Step step);
+
     jpeg_decompress_struct m_info{};
     JpegError m_error;
     std::unique_ptr<JpegDeviceSource> m_source;
