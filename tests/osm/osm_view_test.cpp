@@ -2,7 +2,6 @@
 #include "platform/safe_file.h"
 #include "support/tile_cache.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <array>
 

@@ -3,8 +3,6 @@
 #include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
-#include <QDir>
-
 using namespace TileCache;
 
 namespace {
@@ -59,7 +57,6 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     app.OnOsmCleanTiles();
     EXPECT_EQ(CacheFiles().size(), 30);
     g_nMapType = kMapTypeOsm;
-    std::tie(g_nOsmX, g_nOsmY) = std::tuple{2032, 1362};
     app.OnOsmCleanTiles();
     EXPECT_EQ(CacheFiles().size(), 24) << "3 x 2 tiles of a 300 x 200 view";
     EXPECT_EQ(g_pMapWnd, app.View());

@@ -1,16 +1,12 @@
 #include "output/copy_image.h"
 #include "output/cut_image.h"
-#include "state/map_state.h"
-#include "support/test_env.h"
 #include "support/tile_cache.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 using TileCache::CellColour;
 
