@@ -60,7 +60,7 @@ TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
                           qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});
 }
 
-TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
+TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeAndCountsByItUnderAnyFolderName) {
     const QString atlas = TestEnv::TempFolder() + QStringLiteral("/Карты/Λευκάδα/") +
                           QStringList(4, QString(100, QChar(u'ж'))).join(QLatin1Char('/'));
     AtlasBuilder::Level level{QStringLiteral("Layer 14"), 10, 2, QSize(200, 100)};
@@ -72,7 +72,9 @@ TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
     EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 14"));
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(200, 100));
     EXPECT_EQ(QPoint(g_nTbX, g_nTbY), QPoint(0, 0));
-    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 2));
+    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 2))
+        << "counted in steps of the tile size";
+    EXPECT_EQ(CTileCount().GetTileBitDepth(g_szAtlasFolder), 32);
     EXPECT_EQ(FindLevelFolder(), atlas + QStringLiteral("/Layer 14"));
 
     g_nZoom = 15;

@@ -19,9 +19,7 @@ TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
     WriteTiledLevel(QStringLiteral("12"), 10, 8, kCorners);
     WriteTiledLevel(QStringLiteral("Fine 13"), 20, 16, kCorners);
     Enter(12);
-    g_nTbX = 4;
-    g_nTbY = 3;
-    g_bMoved = 1;
+    std::tie(g_nTbX, g_nTbY, g_bMoved) = std::tuple{4, 3, 1};
     EXPECT_EQ(AtlasZoomIn().title, QStringLiteral("Orvex Trekbuddy Fine 13.map"));
     EXPECT_TRUE(g_nZoom == 13 && SettingsStore::ReadAtlasZoom() == 13 && g_bMoved == 0);
     EXPECT_TRUE(g_nTbX == 7 && g_nTbY == 6) << g_nTbX << ", " << g_nTbY; // not 8: single-precision rounding

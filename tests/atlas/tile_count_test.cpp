@@ -42,22 +42,6 @@ TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
     EXPECT_EQ(CTileCount().CountTileColumns(g_szAtlasFolder), 8) << "column 8 is; changes show at once";
 }
 
-TEST(TileCount, NonSquareTilesStepByTheirOwnSize) {
-    const QString set = SetFolder();
-    // Real images throughout: "*0_0.*" may find t_1000_0.png before t_0_0.png.
-    for (int i = 0; i < 10; ++i)
-        Image(set + QStringLiteral("t_%1_0.png").arg(i * 200), {200, 100});
-    for (int i = 1; i < 4; ++i)
-        Image(set + QStringLiteral("t_0_%1.png").arg(i * 100), {200, 100});
-    Enter(12);
-    EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(200, 100));
-    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 4));
-    const CTileCount count;
-    EXPECT_EQ(QSize(count.GetTileWidth(g_szAtlasFolder), count.GetTileHeight(g_szAtlasFolder)),
-              QSize(200, 100));
-    EXPECT_EQ(count.GetTileBitDepth(g_szAtlasFolder), 32);
-}
-
 TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
     QString set = SetFolder();
     Enter(12);
