@@ -119,8 +119,10 @@ TEST(Calibration, ReadsTheLevelFile) {
 }
 
 TEST(Calibration, PositionOfTheTopLeftTileAndMissingFiles) {
-    WriteTiledLevel(QStringLiteral("12"), 10, 8, {52.0, 51.0, 1.0, 0.0});
-    Enter(12);
+    // Four corners that differ in every value, so that no corner can stand in for another unnoticed.
+    WriteTiledLevel(QStringLiteral("12"), 10, 8, {}, false);
+    ReadLevelFile("Point01,xy,0,0,in,deg,52,0,N,1,0,W\nPoint02,xy,0,0,in,deg,53,0,N,0,0,W\n"
+                  "Point03,xy,0,0,in,deg,50,0,N,2,0,W\nPoint04,xy,0,0,in,deg,51,0,N,3,0,W\n");
     std::tie(g_nTbX, g_nTbY) = std::tuple{4, 3};
     ASSERT_EQ(ReadCalibration(), 0);
     EXPECT_FLOAT_EQ(g_fTbLat, 51.625f);

@@ -64,6 +64,8 @@ TEST(LevelSteps, RepositionKeepsTilesDefined) {
         {52, 51, 1, 0, 10, 8, kMax, kMin, kMax, kMin},
         {52, 51, 1, 0, 10, 8, kMin, kMax, kMin, kMax},
     };
+    // The corners that must not be used hold values of their own.
+    std::tie(g_fPt2Lat, g_fPt3Lat, g_fPt3Lon, g_fPt4Lon) = std::tuple(70.0f, 30.0f, 9.0f, -9.0f);
     for (const auto& c : cases) {
         std::tie(g_fPt1Lat, g_fPt4Lat, g_fPt1Lon, g_fPt2Lon) = std::tuple(c.lat1, c.lat4, c.lon1, c.lon2);
         std::tie(g_nTbPrevCols, g_nTbPrevRows, g_nTbPrevX, g_nTbPrevY) =
