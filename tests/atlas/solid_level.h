@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-// Levels of one-colour PNG tiles.
+// Levels of one-colour tiles, PNG unless told otherwise.
 namespace SolidLevel {
 
 using TileCache::CellColour;
@@ -53,10 +53,9 @@ inline void WriteFile(const QString& path, const QByteArray& bytes = {}) {
 }
 
 inline void WriteTile(const QString& level, int column, int row, QSize size, const char* format = "png") {
-    EXPECT_TRUE(
-        TileCache::SolidTile(column, row, size)
-            .save(
-                QStringLiteral("%1/set/t_%2_%3.%4").arg(level).arg(column * 256).arg(row * 256).arg(format)));
+    const QString path =
+        QStringLiteral("%1/set/t_%2_%3.%4").arg(level).arg(column * 256).arg(row * 256).arg(format);
+    EXPECT_TRUE(TileCache::SolidTile(column, row, size).save(path)) << path.toStdString();
 }
 
 // Level `name` of 256-pixel tiles, each of its cell colour; returns the level folder.
