@@ -25,21 +25,7 @@ bool Same(double a, double b) {
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-// Parses into unset corners; a point whose key the line does not show (up to a NUL) must stay unset.
-CalibrationCorners Parse(const std::string& line, bool& goesOn) {
-    CalibrationCorners c;
-    c.lat.fill(kUnset);
-    c.lon.fill(kUnset);
-    goesOn = ParseCalibrationLine(line, c);
-    const std::string visible = line.substr(0, line.find('\0'));
-    for (int point = 0; point < 4; ++point) {
-        const bool shown = visible.find("Point0" + std::to_string(point + 1) + ",xy") != std::string::npos;
-        EXPECT_TRUE(shown || (c.lat[point] == kUnset && c.lon[point] == kUnset)) << line;
-    }
-    return c;
-}
-
-// Reads `text` as the calibration file of level 12, a level without tiles.
+// Writes `text` as the calibration file of level 12 and reads it.
 int ReadLevelFile(const std::string& text) {
     WriteFile(LevelFolder(QStringLiteral("12")) + QStringLiteral("/12.map"), QByteArray::fromStdString(text));
     Enter(12);
@@ -71,10 +57,17 @@ TEST(CalibrationLine, ReadsPointLines) {
         {"", 0, kUnset, kUnset, true},
     };
     for (const auto& [line, point, lat, lon, goesOn] : cases) {
-        bool result = false;
-        const CalibrationCorners c = Parse(line, result);
-        EXPECT_EQ(result, goesOn) << line;
+        CalibrationCorners c;
+        c.lat.fill(kUnset);
+        c.lon.fill(kUnset);
+        EXPECT_EQ(ParseCalibrationLine(line, c), goesOn) << line;
         EXPECT_TRUE(Same(c.lat[point], lat) && Same(c.lon[point], lon)) << line;
+        // A point whose key the line does not show (up to a NUL) stays unset.
+        const std::string shown = line.substr(0, line.find('\0'));
+        for (int other = 0; other < 4; ++other)
+            EXPECT_TRUE(shown.find("Point0" + std::to_string(other + 1) + ",xy") != std::string::npos ||
+                        (c.lat[other] == kUnset && c.lon[other] == kUnset))
+                << line;
     }
 
     // The numbers read as C's atof reads them, whatever the user's locale.

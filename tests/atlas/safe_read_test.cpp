@@ -6,9 +6,17 @@
 using namespace SolidLevel;
 
 // A FIFO or device read would block the program before its window shows; a huge file would fill the memory.
-TEST(SafeRead, FifosDevicesAndHugeFilesCountAsMissing) {
+TEST(SafeRead, FifosDevicesAndFilesOverTheLimitCountAsMissing) {
     WriteTiledLevel(QStringLiteral("12"), 3, 2, {52.0, 51.0, 1.0, 0.0});
     const QString level = Atlas() + QStringLiteral("/12");
+    // The calibration limit is exact: 1 MiB is read, one byte more is not.
+    const QByteArray calibration =
+        AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 48, 32, {52.0, 51.0, 1.0, 0.0}).toLatin1();
+    for (const auto& [size, result] : {std::pair{1 << 20, 0}, {(1 << 20) + 1, -1}}) {
+        WriteFile(level + QStringLiteral("/12.map"), calibration.leftJustified(size, ' '));
+        Enter(12);
+        EXPECT_EQ(ReadCalibration(), result) << size;
+    }
     for (const char* kind : {"fifo", "device", "huge"}) {
         for (const char* file : {"/12.map", "/set/t_16_0.png", "/set/t_0_0.png"}) {
             const QString path = level + QLatin1String(file);
