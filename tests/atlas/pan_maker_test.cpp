@@ -27,17 +27,19 @@ TEST(PanMaker, EveryTileShrinksIntoItsCellOfAJpegWhateverTheTileFormat) {
     }
 }
 
-TEST(PanMaker, OnlyTheFirstFourHundredColumnsAreDrawn) {
-    const QString level = LevelFolder(QStringLiteral("12"));
+TEST(PanMaker, OnlyTheFirstFourHundredColumnsAndRowsAreDrawn) {
     QImage white(256, 256, QImage::Format_RGB32);
     white.fill(Qt::white);
-    ASSERT_TRUE(AtlasBuilder::WriteLinkedLevel(level, 500, 2, {white}));
-    EXPECT_EQ(MakePanImage(level, [](int) {}), QStringList());
-    const QImage pan(level + QStringLiteral("/pan.jpg"));
-    EXPECT_EQ(pan.size(), QSize(40000, 160));
-    EXPECT_TRUE(Shows(pan, {399 * 80 + 79, 120}, qRgb(255, 255, 255)));
-    EXPECT_TRUE(Shows(pan, {400 * 80 + 1, 40}, qRgb(0, 0, 0)));
-    EXPECT_TRUE(Shows(pan, {39999, 159}, qRgb(0, 0, 0)));
+    for (const bool wide : {true, false}) {
+        const auto along = [wide](int a, int b) { return wide ? QPoint(a, b) : QPoint(b, a); };
+        const QString level = LevelFolder(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
+        ASSERT_TRUE(AtlasBuilder::WriteLinkedLevel(level, along(401, 2).x(), along(401, 2).y(), {white}));
+        EXPECT_EQ(MakePanImage(level, [](int) {}), QStringList());
+        const QImage pan(level + QStringLiteral("/pan.jpg"));
+        EXPECT_EQ(QPoint(pan.width(), pan.height()), along(401 * 80, 160));
+        EXPECT_TRUE(Shows(pan, along(399 * 80 + 79, 120), qRgb(255, 255, 255)));
+        EXPECT_TRUE(Shows(pan, along(400 * 80 + 1, 40), qRgb(0, 0, 0)));
+    }
 }
 
 TEST(PanMaker, ARunThatCannotFinishKeepsTheOldPanImageAndSaysWhy) {
