@@ -5,7 +5,7 @@ using namespace SolidLevel;
 
 namespace {
 
-// Level 12 of a fresh atlas; returns its set folder.
+// The set folder of level 12, emptied.
 QString SetFolder() {
     const QString set = LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/");
     QDir(set).removeRecursively();
@@ -21,7 +21,7 @@ void Image(const QString& path, QSize size) {
 } // namespace
 
 TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
-    QString set = SetFolder();
+    const QString set = SetFolder();
     Image(set + QStringLiteral("t_0_0.jpg"), {256, 256});
     Enter(12);
     int made = 1;
@@ -33,7 +33,7 @@ TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
         EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(qMin(wanted, 512), qMin(wanted, 512)))
             << wanted;
     }
-    set = SetFolder();
+    SetFolder();
     Image(set + QStringLiteral("t_0_0.jpg"), {256, 256});
     for (int i : {1, 2, 3, 4, 6, 7, 8, 9})
         WriteFile(set + QStringLiteral("t_%1_0.jpg").arg(i * 256));
@@ -43,7 +43,7 @@ TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
 }
 
 TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
-    QString set = SetFolder();
+    const QString set = SetFolder();
     Enter(12);
     EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(0, 0));
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256));
@@ -57,7 +57,7 @@ TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
     EXPECT_EQ(CTileCount().GetTileHeight(g_szAtlasFolder), 0);
 
     // "map0_0.jpg" gives the tile size, but is no tile for counting.
-    set = SetFolder();
+    SetFolder();
     Image(set + QStringLiteral("map0_0.jpg"), {128, 64});
     WriteFile(set + QStringLiteral("map128_0.jpg"));
     Enter(12);
