@@ -1,12 +1,8 @@
 #include "dialog_driver.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "platform/message_box.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
 
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <tuple>
 
 using namespace DialogDriver;
@@ -24,45 +20,39 @@ Osm CurrentOsm() {
     return {g_nZoom, g_nOsmX, g_nOsmY};
 }
 
-QLineEdit* ZoomEdit(CAtlasZoom& dialog) {
-    return dialog.findChild<QLineEdit*>(QStringLiteral("zoomEdit"));
-}
-
-QToolButton* Arrow(CAtlasZoom& dialog, const char* name) {
-    return dialog.findChild<QToolButton*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
     SetOsm({12, 2032, 1362});
     CAtlasZoom dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a layer display zoom."));
+    QLineEdit* edit = Find<QLineEdit>(&dialog, "zoomEdit");
+    auto* up = Find<QToolButton>(&dialog, "zoomUp");
     dialog.open();
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("12"));
-    Click(Arrow(dialog, "zoomUp"));
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("13"));
+    EXPECT_EQ(edit->text(), QStringLiteral("12"));
+    Click(up);
+    EXPECT_EQ(edit->text(), QStringLiteral("13"));
     EXPECT_EQ(CurrentOsm(), (Osm{13, 4064, 2724}));
     Click(&dialog, QStringLiteral("OK"));
     EXPECT_EQ(CurrentOsm(), (Osm{13, 4064, 2724}));
 
     dialog.open();
-    QWidget* spin = dialog.findChild<QWidget*>(QStringLiteral("zoomSpin"));
+    QWidget* spin = Find(&dialog, "zoomSpin");
     QTest::keyClick(spin, Qt::Key_Up);
-    Type(ZoomEdit(dialog), QStringLiteral("3"));
+    Type(edit, QStringLiteral("3"));
     Click(&dialog, QStringLiteral("Cancel"));
     EXPECT_EQ(CurrentOsm(), (Osm{14, 8128, 5448}));
     EXPECT_FALSE(SettingsStore::ReadAtlasZoom()) << "the zoom dialog writes no settings";
 
     SetOsm({5, -3, 9});
     dialog.open();
-    Click(Arrow(dialog, "zoomDown"));
+    Click(Find<QToolButton>(&dialog, "zoomDown"));
     QTest::keyClick(spin, Qt::Key_Down);
     EXPECT_EQ(CurrentOsm(), (Osm{4, -1, 4}));
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("4"));
+    EXPECT_EQ(edit->text(), QStringLiteral("4"));
 
     SetOsm({32, 2032 << 20, 1362 << 20}); // one more doubling would overflow
-    Click(Arrow(dialog, "zoomUp"));
+    Click(up);
     EXPECT_EQ(CurrentOsm(), (Osm{32, 2032 << 20, 1362 << 20}));
 }
 
@@ -85,7 +75,7 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
         SetOsm(c.from);
         CAtlasZoom dialog;
         dialog.open();
-        Type(ZoomEdit(dialog), QString::fromLatin1(c.typed));
+        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(c.typed));
         Click(&dialog, QStringLiteral("OK"));
         EXPECT_EQ(dialog.isVisible(), QByteArray(c.typed).contains('-')) << c.typed;
         EXPECT_EQ(CurrentOsm(), c.to) << c.typed;

@@ -1,28 +1,11 @@
 #include "dialogs/dialog_driver.h"
 #include "dialogs/print_dlg.h"
-#include "support/test_env.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QSlider>
-#include <gtest/gtest.h>
 
-using DialogDriver::Click;
-using DialogDriver::Type;
-
-namespace {
-
-template <typename Widget> Widget* Find(QWidget* dialog, const char* name) {
-    auto* widget = dialog->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-QSize Frame(QWidget* dialog) {
-    return Find<QWidget>(dialog, "preview")->size();
-}
-
-} // namespace
+using namespace DialogDriver;
 
 // The preview frame takes the page's shape: 250 pixels high, at most 420 wide. "All paper sizes" lists the
 // whole table with A4 (the printer's paper) at position 8; a refused custom size leaves the frame as it was.
@@ -68,7 +51,7 @@ TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientation) {
     };
     for (const Step& step : steps) {
         step.act();
-        EXPECT_EQ(Frame(&dialog), step.frame) << step.what;
+        EXPECT_EQ(Find(&dialog, "preview")->size(), step.frame) << step.what;
     }
     EXPECT_EQ(papers->currentText(), QStringLiteral("A0 sheet, 841 x 1189 mm"));
     EXPECT_EQ(TestEnv::MessageTexts(),
