@@ -1,12 +1,10 @@
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
 #include "dialogs/dialog_driver.h"
-#include "support/test_env.h"
+#include "running_app.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
+
+using namespace DialogDriver;
 
 namespace {
 
@@ -22,23 +20,13 @@ QByteArray Content(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
 
-// Runs `act` on the modal dialog of kind T once one is up; a busy machine may show it late.
-template <typename T> void WhenModalIs(const std::function<void(T*)>& act) {
-    QTimer::singleShot(10, [act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            act(dialog);
-        else
-            WhenModalIs<T>(act);
-    });
-}
-
 void Answer(const QString& answer) {
-    WhenModalIs<QMessageBox>([answer](QMessageBox* box) { DialogDriver::Click(box, answer); });
+    WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
 }
 
 // Chooses `path` in the file dialog about to come up, then answers the question that follows with `answer`.
 void ChooseFileThenAnswer(const QString& path, const QString& answer) {
-    WhenModalIs<QFileDialog>([path, answer](QFileDialog* files) {
+    WhenModal<QFileDialog>([path, answer](QFileDialog* files) {
         // The whole path typed into the name box: selectFile() would change folder first, and the dialog may
         // clear the box again when that folder's listing arrives.
         if (auto* name = files->findChild<QLineEdit*>())
@@ -54,8 +42,7 @@ void ChooseFileThenAnswer(const QString& path, const QString& answer) {
 } // namespace
 
 TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     const QString notes = WriteFile(QStringLiteral("notes.txt"), "keep");
     const QString other = WriteFile(QStringLiteral("other.txt"), "mine");
     ChooseFileThenAnswer(notes, QString());

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/tarnwell_app.h"
+#include "state/map_state.h"
+#include "state/settings_store.h"
+#include "support/test_env.h"
+#include "view/tarnwell_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The whole program as it starts: its main window, menus and view.
+struct RunningApp : CTarnwellApp {
+    RunningApp() { EXPECT_TRUE(InitInstance()); }
+    QAction* Command(int id) const { return MainFrame()->Command(id); }
+};
