@@ -11,11 +11,8 @@ namespace {
 const QString kCycle = QStringLiteral("https://a.tile-cyclosm.openstreetmap.fr/cyclosm/");
 const QString kDefault = QStringLiteral("Web tile server -default");
 
-struct Seen {
-    int selection = -2;
-    QString description;
-    QImage sample;
-};
+// The selected entry, the description and the sample picture.
+using Seen = std::tuple<int, QString, QImage>;
 
 QImage Sample(const char* style) {
     return QImage(QStringLiteral(":/osm_sample_%1.png").arg(QLatin1String(style)))
@@ -42,33 +39,25 @@ Seen Choose(int downs, const QString& button) {
 } // namespace
 
 TEST(OsmSourceDialog, FirstOpeningShowsTheStandardSampleAndOkTakesTheChosenServer) {
-    const Seen first = Choose(0, QStringLiteral("Cancel"));
-    EXPECT_EQ(std::tuple(first.selection, first.description), std::tuple(-1, kDefault));
-    EXPECT_EQ(first.sample, Sample("standard"));
+    EXPECT_EQ(Choose(0, QStringLiteral("Cancel")), Seen(-1, kDefault, Sample("standard")));
 
     g_nMapType = kMapTypeTrekbuddy;
-    const Seen cycle = Choose(2, QStringLiteral("OK"));
-    EXPECT_EQ(std::tuple(cycle.selection, cycle.description),
-              std::tuple(1, QStringLiteral("case 1 ") + kCycle));
-    EXPECT_EQ(cycle.sample, Sample("cycle"));
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
-    EXPECT_EQ(g_nMapType, kMapTypeOsm);
+    EXPECT_EQ(Choose(2, QStringLiteral("OK")), Seen(1, QStringLiteral("case 1 ") + kCycle, Sample("cycle")));
+    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm));
 }
 
 TEST(OsmSourceDialog, LaterOpeningsStartEmptyAndCancelOrNoSelectionKeepTheServer) {
     g_wszOsmUrl = g_wszOsmServer = kCycle;
     g_nMapType = kMapTypeTrekbuddy;
-    const Seen toner = Choose(5, QStringLiteral("Cancel"));
-    EXPECT_TRUE(toner.description.contains(QStringLiteral("Toner")));
-    EXPECT_FALSE(toner.description.contains(QStringLiteral("Humanitarian"), Qt::CaseInsensitive));
-    EXPECT_EQ(toner.sample, Sample("toner"));
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
-    EXPECT_EQ(g_nMapType, kMapTypeOsm) << "the OSM map follows whatever the outcome";
+    const auto [selection, description, sample] = Choose(5, QStringLiteral("Cancel"));
+    EXPECT_TRUE(description.contains(QStringLiteral("Toner")));
+    EXPECT_FALSE(description.contains(QStringLiteral("Humanitarian"), Qt::CaseInsensitive));
+    EXPECT_EQ(sample, Sample("toner"));
+    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm))
+        << "the OSM map follows whatever the outcome";
 
-    const Seen again = Choose(0, QStringLiteral("OK"));
-    EXPECT_EQ(std::tuple(again.selection, again.description, again.sample.isNull()),
-              std::tuple(-1, kDefault, true));
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
+    EXPECT_EQ(Choose(0, QStringLiteral("OK")), Seen(-1, kDefault, QImage()));
+    EXPECT_EQ(std::pair(g_wszOsmUrl, g_wszOsmServer), std::pair(kCycle, kCycle));
 }
 
 TEST(OsmSourceDialog, TheLinkOpensTheCopyrightPage) {
