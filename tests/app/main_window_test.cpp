@@ -1,4 +1,3 @@
-#include "dialogs/dialog_driver.h"
 #include "running_app.h"
 
 #include <QDialog>

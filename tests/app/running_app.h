@@ -3,16 +3,11 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/tarnwell_app.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
+#include "dialogs/dialog_driver.h"
 #include "view/tarnwell_view.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
-#include <QTest>
-#include <gtest/gtest.h>
 
 // The whole program as it starts: its main window, menus and view.
 struct RunningApp : CTarnwellApp {

@@ -1,3 +1,4 @@
+#include "app/settings_commands.h"
 #include "dialog_driver.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "platform/message_box.h"
@@ -83,4 +84,25 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
     ASSERT_EQ(TestEnv::Messages().size(), 1);
     EXPECT_EQ(TestEnv::Messages().first().title, kAppTitle);
     EXPECT_TRUE(TestEnv::Messages().first().text.contains(QStringLiteral("negative")));
+}
+
+// The zoom command starts from the OSM default unless the OSM map is shown, with its dialog on the map
+// window.
+TEST(AtlasZoomDialog, TheCommandStartsFromTheOsmDefaultUnlessTheOsmMapIsShown) {
+    QWidget window;
+    g_pMapWnd = new QWidget(&window);
+    for (const auto& [type, after] :
+         {std::pair{kMapTypeTrekbuddy, Osm{13, 4064, 2724}}, {kMapTypeOsm, {15, 200, -400}}}) {
+        g_nMapType = type;
+        SetOsm({14, 100, -200});
+        QWidget* parent = nullptr;
+        WhenModal([&parent](QWidget* dialog) {
+            parent = dialog->parentWidget();
+            Click(Find<QToolButton>(dialog, "zoomUp"));
+            Click(dialog, QStringLiteral("OK"));
+        });
+        OnViewSetosmzoomlevel();
+        EXPECT_EQ(parent, &window);
+        EXPECT_EQ(CurrentOsm(), after) << type;
+    }
 }

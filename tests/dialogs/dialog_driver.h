@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -49,10 +50,9 @@ inline void Type(QLineEdit* edit, const QString& text) {
 }
 
 inline bool HasText(QWidget* dialog, const QString& text) {
-    for (const QLabel* label : dialog->findChildren<QLabel*>())
-        if (label->text() == text)
-            return true;
-    return false;
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(),
+                       [&text](QLabel* label) { return label->text() == text; });
 }
 
 // Runs `act` on the modal dialog of kind T that the caller is about to exec(), once it is up; a busy machine

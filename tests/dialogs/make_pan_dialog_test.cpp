@@ -28,11 +28,9 @@ TEST(MakePanDialog, ShowsTheCountsAndMakesTheImageOfItsLevelWhateverBrowsePicked
     QDir().mkpath(other);
     CDialogMakePanFile dialog(level);
     dialog.show();
-    EXPECT_TRUE(
-        HasText(&dialog, QStringLiteral("Tile count width 10, height 5\nPan image pixal size width 800, "
-                                        "height 400")));
-    EXPECT_TRUE(
-        HasText(&dialog, QStringLiteral("Tile 0_0 pixels width  256, height 256\nTile 0_0 colour depth 32")));
+    for (const char* text : {"Tile count width 10, height 5\nPan image pixal size width 800, height 400",
+                             "Tile 0_0 pixels width  256, height 256\nTile 0_0 colour depth 32"})
+        EXPECT_TRUE(HasText(&dialog, QString::fromLatin1(text))) << text;
 
     WhenModal<QFileDialog>([other](QFileDialog* picker) {
         picker->setDirectory(other);
