@@ -14,11 +14,6 @@ QString WriteFile(const QString& name, const QByteArray& content) {
     return path;
 }
 
-QByteArray Content(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
-
 void Answer(const QString& answer) {
     WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
 }
@@ -50,14 +45,14 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
 
     Answer(QStringLiteral("&No"));
     app.OnFileSave();
-    EXPECT_EQ(Content(notes), QByteArray("keep"));
+    EXPECT_EQ(FileContent(notes), QByteArray("keep"));
     ChooseFileThenAnswer(other, QStringLiteral("&No"));
     app.OnFileSaveAs();
-    EXPECT_EQ(Content(other), QByteArray("mine"));
+    EXPECT_EQ(FileContent(other), QByteArray("mine"));
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
     ChooseFileThenAnswer(other, QStringLiteral("&Yes"));
     app.OnFileSaveAs();
-    EXPECT_EQ(Content(other), QByteArray());
+    EXPECT_EQ(FileContent(other), QByteArray());
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("other.txt - Tarnwell"));
 }

@@ -6,15 +6,6 @@
 
 using namespace DialogDriver;
 
-namespace {
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     qputenv("XDG_DATA_HOME", (TestEnv::TempFolder() + QStringLiteral("/data")).toUtf8());
     const QString guide = UserGuideUrl().toLocalFile();
@@ -27,7 +18,7 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     CAboutDlg about;
     Click(&about, QStringLiteral("Go to website"));
     EXPECT_EQ(opened, QList<QUrl>(3, UserGuideUrl()));
-    EXPECT_EQ(Read(guide), Read(QStringLiteral(":/user_guide.html")));
+    EXPECT_EQ(FileContent(guide), FileContent(QStringLiteral(":/user_guide.html")));
     EXPECT_TRUE(HasText(&about, QStringLiteral("Tarnwell, Version 1.0")));
     EXPECT_TRUE(HasText(&about, UserGuideUrl().toString()));
 
