@@ -1,6 +1,6 @@
 #include "atlas/jpeg_strip_writer.h"
 
-#include "atlas/jpeg_error.h"
+#include "draw/jpeg_error.h"
 
 struct JpegStripWriter::Encoder {
     jpeg_compress_struct info{};
@@ -29,6 +29,8 @@ bool JpegStripWriter::Start(std::FILE* file, const QSize& size) {
     encoder.info.input_components = 3;
     encoder.info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&encoder.info);
+    // The fast transform costs no visible quality at the default quality and shortens the one serial step.
+    encoder.info.dct_method = JDCT_IFAST;
     jpeg_start_compress(&encoder.info, TRUE);
     encoder.rowBytes = size.width() * 3;
     return true;

@@ -103,16 +103,9 @@ public:
         const QImage cell = ReadScaledPicture(*file, QSize(kPanCell, kPanCell));
         if (cell.isNull())
             return;
-        for (int y = 0; y < kPanCell; ++y) {
-            const QRgb* from = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
-            unsigned char* to =
-                &m_bytes[(size_t(y) * size_t(m_width) + size_t(column) * kPanCell) * kBytesPerPixel];
-            for (int x = 0; x < kPanCell; ++x, to += kBytesPerPixel) {
-                to[0] = uchar(qRed(from[x]));
-                to[1] = uchar(qGreen(from[x]));
-                to[2] = uchar(qBlue(from[x]));
-            }
-        }
+        for (int y = 0; y < kPanCell; ++y)
+            std::memcpy(&m_bytes[(size_t(y) * size_t(m_width) + size_t(column) * kPanCell) * kBytesPerPixel],
+                        cell.constScanLine(y), size_t(kPanCell) * kBytesPerPixel);
     }
 
 private:

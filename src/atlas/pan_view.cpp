@@ -81,7 +81,8 @@ PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
     if (last.path != path || last.bytes != info.size() || last.modified != info.lastModified() ||
         last.shown != shown.size()) {
         // Decoded straight at the shown size, so a pan image of a huge level never fills the memory.
-        last = {path, info.size(), info.lastModified(), shown.size(), ReadScaledPicture(*file, shown.size())};
+        last = {path, info.size(), info.lastModified(), shown.size(),
+                ReadScaledPicture(*file, shown.size()).convertToFormat(QImage::Format_RGB32)};
     }
     if (last.image.isNull())
         return PanPicture::Unreadable;

@@ -1,5 +1,6 @@
 #include "draw/tile_pictures.h"
 
+#include "draw/jpeg_decoding.h"
 #include "platform/safe_file.h"
 
 #include <QImageReader>
@@ -26,29 +27,89 @@ void EndHelperThreads() {
     QThreadPool::globalInstance()->waitForDone();
 }
 
-// Decodes tiles [first, end) on all cores. The calling thread takes tiles too, from the same queue, so a
-// helper thread that a busy machine starts late costs nothing: the caller then simply decodes the rest.
-std::vector<QImage> DecodeBatch(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end) {
-    std::vector<QImage> images(end - first);
-    std::atomic<std::size_t> next{first};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < end; i = next++)
-            images[i - first] = DecodeTilePicture(tiles[i].path);
-    };
-    const std::size_t helpers =
-        std::min(std::size_t(std::max(QThread::idealThreadCount() - 1, 0)), end - first);
-    static const bool endsWithTheApplication = [] {
-        qAddPostRoutine(EndHelperThreads);
+// Tiles [first, end) decoded on all cores from one queue and handed out in drawing order. The calling thread
+// takes tiles from the queue too while it waits for the next one to draw, so a helper thread that a busy
+// machine starts late costs nothing, and drawing a tile overlaps the helpers' decoding of later ones.
+class DecodeQueue {
+public:
+    DecodeQueue(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end)
+        : m_tiles(tiles), m_first(first), m_end(end), m_next(first), m_images(end - first),
+          m_done(std::make_unique<std::atomic_flag[]>(end - first)) {
+        static const bool endsWithTheApplication = [] {
+            qAddPostRoutine(EndHelperThreads);
+            return true;
+        }();
+        Q_UNUSED(endsWithTheApplication);
+        const std::size_t helpers =
+            std::min(std::size_t(std::max(QThread::idealThreadCount() - 1, 0)), end - first);
+        for (std::size_t i = 0; i < helpers; ++i)
+            m_helpers.push_back(QtConcurrent::run([this] {
+                while (DecodeNext()) {
+                }
+            }));
+    }
+
+    ~DecodeQueue() {
+        for (QFuture<void>& helper : m_helpers)
+            helper.waitForFinished();
+    }
+
+    DecodeQueue(const DecodeQueue&) = delete;
+    DecodeQueue& operator=(const DecodeQueue&) = delete;
+
+    // The decoded tile `i`, taken in increasing order.
+    QImage Take(std::size_t i) {
+        std::atomic_flag& done = m_done[i - m_first];
+        while (!done.test(std::memory_order_acquire)) {
+            if (!DecodeNext())
+                done.wait(false, std::memory_order_acquire);
+        }
+        return std::move(m_images[i - m_first]);
+    }
+
+private:
+    // Decodes the next queued tile; false when none is left.
+    bool DecodeNext() {
+        const std::size_t i = m_next++;
+        if (i >= m_end)
+            return false;
+        m_images[i - m_first] = DecodeTilePicture(m_tiles[i].path);
+        m_done[i - m_first].test_and_set(std::memory_order_release);
+        m_done[i - m_first].notify_all();
         return true;
-    }();
-    Q_UNUSED(endsWithTheApplication);
-    std::vector<QFuture<void>> running;
-    for (std::size_t i = 0; i < helpers; ++i)
-        running.push_back(QtConcurrent::run(work));
-    work();
-    for (QFuture<void>& helper : running)
-        helper.waitForFinished();
-    return images;
+    }
+
+    const std::vector<TilePicture>& m_tiles;
+    const std::size_t m_first;
+    const std::size_t m_end;
+    std::atomic<std::size_t> m_next;
+    std::vector<QImage> m_images;
+    std::unique_ptr<std::atomic_flag[]> m_done;
+    std::vector<QFuture<void>> m_helpers;
+};
+
+// libjpeg writes decoded rows in a QRgb's byte order, opaque, so they land in the tile's image as they are.
+constexpr J_COLOR_SPACE kQRgbLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// A JPEG tile decoded by libjpeg straight into its image, with no copy or conversion of its rows, which is
+// most of a paint's work; null when libjpeg cannot decode it.
+QImage DecodeJpegTile(QIODevice& device) {
+    JpegDecoding decoding(device);
+    if (!decoding.ReadHeader())
+        return {};
+    jpeg_decompress_struct& info = decoding.Info();
+    const QSize size(int(info.image_width), int(info.image_height));
+    if (size.width() > kMaxTileSide || size.height() > kMaxTileSide)
+        return {};
+    info.out_color_space = kQRgbLayout;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull() || !decoding.Start())
+        return {};
+    for (int y = 0; y < size.height(); ++y) {
+        if (!decoding.ReadRow(image.scanLine(y)))
+            return {};
+    }
+    return decoding.Finish() ? image : QImage();
 }
 
 } // namespace
@@ -57,6 +118,12 @@ QImage DecodeTilePicture(const QString& path) {
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
     if (!file)
         return {};
+    if (StartsAsJpeg(*file)) {
+        QImage image = DecodeJpegTile(*file);
+        // What libjpeg refuses (a CMYK JPEG, say) is still tried by Qt's reader below.
+        if (!image.isNull() || !file->seek(0))
+            return image;
+    }
     QImageReader reader(file.get());
     reader.setAllocationLimit(kMaxTileMegabytes);
     const QSize size = reader.size();
@@ -69,11 +136,12 @@ int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles) {
     int drawn = 0;
     for (std::size_t first = 0; first < tiles.size(); first += kBatch) {
         const std::size_t end = std::min(tiles.size(), first + kBatch);
-        const std::vector<QImage> images = DecodeBatch(tiles, first, end);
+        DecodeQueue queue(tiles, first, end);
         for (std::size_t i = first; i < end; ++i) {
-            if (images[i - first].isNull())
+            const QImage image = queue.Take(i);
+            if (image.isNull())
                 continue;
-            painter.drawImage(tiles[i].at, images[i - first]);
+            painter.drawImage(tiles[i].at, image);
             ++drawn;
         }
     }

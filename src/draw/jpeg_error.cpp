@@ -1,4 +1,4 @@
-#include "atlas/jpeg_error.h"
+#include "draw/jpeg_error.h"
 
 namespace {
 
