@@ -14,9 +14,8 @@ namespace {
 QString WriteAtlas() {
     const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
     SettingsStore::WriteAtlasFolder(atlas);
-    AtlasBuilder::Level level{QStringLiteral("12"), 10, 5};
-    level.calibration = false;
-    EXPECT_TRUE(AtlasBuilder::WriteLevel(atlas, level));
+    EXPECT_TRUE(AtlasBuilder::WriteLevel(
+        atlas, {.folderName = QStringLiteral("12"), .columns = 10, .rows = 5, .calibration = false}));
     return atlas + QStringLiteral("/12");
 }
 
