@@ -1,25 +1,14 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
 #include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
-#include "support/test_env.h"
+#include "running_app.h"
 
-#include <QAction>
-#include <QImage>
 #include <QProcess>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct Finished {
-    int code;
-    QString output;
-};
-
-Finished Execute(const QString& program, const QStringList& arguments,
-                 const QProcessEnvironment& environment) {
+// The exit code (-1 for a crash or a hang) and everything the program printed.
+std::pair<int, QString> Execute(const QString& program, const QStringList& arguments,
+                                const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -35,66 +24,55 @@ TEST(Desktop, AnInstallHoldsAValidEntryIconsGuideAndAProgramThatAnswersWithoutAW
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString root = TestEnv::TempFolder() + QStringLiteral("/root");
     environment.insert(QStringLiteral("DESTDIR"), root);
-    const Finished install = Execute(QStringLiteral("cmake"),
-                                     {QStringLiteral("--install"), QStringLiteral(TARNWELL_BUILD_DIR),
-                                      QStringLiteral("--prefix"), QStringLiteral("/opt/tarnwell")},
-                                     environment);
-    ASSERT_EQ(install.code, 0) << install.output.toStdString();
+    const auto [installed, log] = Execute(QStringLiteral("cmake"),
+                                          {QStringLiteral("--install"), QStringLiteral(TARNWELL_BUILD_DIR),
+                                           QStringLiteral("--prefix"), QStringLiteral("/opt/tarnwell")},
+                                          environment);
+    ASSERT_EQ(installed, 0) << log.toStdString();
     const QString prefix = root + QStringLiteral("/opt/tarnwell");
     for (int side : {16, 24, 32, 48, 64, 128})
         EXPECT_EQ(
             QImage(prefix + QStringLiteral("/share/icons/hicolor/%1x%1/apps/tarnwell.png").arg(side)).size(),
             QSize(side, side));
-    const Finished validate =
-        Execute(QStringLiteral("desktop-file-validate"),
-                {prefix + QStringLiteral("/share/applications/tarnwell.desktop")}, environment);
-    EXPECT_EQ(validate.code, 0);
-    EXPECT_EQ(validate.output, QString()) << "not even a hint";
+    EXPECT_EQ(Execute(QStringLiteral("desktop-file-validate"),
+                      {prefix + QStringLiteral("/share/applications/tarnwell.desktop")}, environment),
+              std::pair(0, QString()))
+        << "not even a hint";
 
     // No display of any kind: a program that tried to open a window would fail.
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     const QString guide = prefix + QStringLiteral("/share/tarnwell/user_guide.html");
-    const struct {
-        const char* option;
-        QString output;
-    } answers[] = {
-        {"--version", QStringLiteral("Tarnwell 1.0\n")},
-        {"--help",
-         QStringLiteral("Usage: tarnwell [document]\nView OpenStreetMap tiles and Trekbuddy atlases.\n\n"
-                        "Options:\n  -h, --help  show this help and exit\n  --version   show the "
-                        "version and exit\n\nHelp > User guide (F1) opens the user guide:\n") +
-             guide + QLatin1Char('\n')},
-    };
-    for (const auto& [option, output] : answers) {
-        const Finished answer =
-            Execute(prefix + QStringLiteral("/bin/tarnwell"), {QString::fromLatin1(option)}, environment);
-        EXPECT_EQ(answer.code, 0) << option;
-        EXPECT_EQ(answer.output, output);
-    }
+    const QString help =
+        QStringLiteral(
+            "Usage: tarnwell [document]\nView OpenStreetMap tiles and Trekbuddy atlases.\n\nOptions:\n"
+            "  -h, --help  show this help and exit\n  --version   show the version and exit\n\nHelp > "
+            "User guide (F1) opens the user guide:\n") +
+        guide + QLatin1Char('\n');
+    for (const auto& [option, output] :
+         {std::pair{"--version", QStringLiteral("Tarnwell 1.0\n")}, {"--help", help}})
+        EXPECT_EQ(
+            Execute(prefix + QStringLiteral("/bin/tarnwell"), {QString::fromLatin1(option)}, environment),
+            std::pair(0, output));
     EXPECT_TRUE(QFileInfo(guide).size() > 1000);
 }
 
 TEST(Desktop, F1OpensTheGuideAndWithoutABrowserTellsWhereItIs) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
-    QAction* guide = app.MainFrame()->Command(ID_HELP_USERGUIDE);
-    EXPECT_EQ(guide->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(guide->text(), QStringLiteral("&User guide"));
+    RunningApp app;
     QList<QUrl> opened;
     for (bool browser : {true, false}) {
         SetUrlOpener([&opened, browser](const QUrl& url) {
             opened.append(url);
             return browser;
         });
-        guide->trigger();
+        app.Command(ID_HELP_USERGUIDE)->trigger();
     }
+    SetUrlOpener({});
     EXPECT_EQ(opened, QList<QUrl>(2, UserGuideUrl()));
     EXPECT_EQ(
         TestEnv::MessageTexts(),
         QStringList(QStringLiteral("No web browser could be started to show the user guide.\n\nThe guide "
                                    "is the file\n") +
                     UserGuideUrl().toLocalFile()));
-    SetUrlOpener({});
 }

@@ -1,27 +1,12 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
-#include "state/map_state.h"
-#include "support/test_env.h"
+#include "running_app.h"
 #include "support/tile_cache.h"
-#include "view/tarnwell_view.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QTest>
-#include <gtest/gtest.h>
 
-// Copy from its key and Cut from the view's context menu capture the view beside the program and on the
-// clipboard; Cut also takes the tiles it drew out of the cache.
+// Copy from its key and Cut from the menu the right button opens on the view capture the view beside the
+// program and on the clipboard; Cut also takes the tiles it drew out of the cache.
 TEST(EditCommands, CopyKeyAndCutFromTheContextMenu) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/new.bmp");
     QFile::remove(file);
     const QSize client = app.View()->size();
@@ -36,11 +21,15 @@ TEST(EditCommands, CopyKeyAndCutFromTheContextMenu) {
     g_nOsmX = g_nOsmY = g_nTbX = g_nTbY = 0;
     g_nTileWidth = g_nTileHeight = 256;
     TileCache::Write(1, 1);
-    const QString tile = g_szAtlasFolder + QStringLiteral("12-0-0.png");
-    QAction* cut = app.View()->findChild<QMenu*>()->actions().value(0);
-    ASSERT_EQ(cut, app.MainFrame()->Command(ID_EDIT_CUT));
-    cut->trigger();
-    EXPECT_FALSE(QFile::exists(tile));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.MainFrame()));
+    QTest::mouseClick(app.View(), Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
+    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+    const QList<QAction*> menu = QApplication::activePopupWidget()->actions();
+    EXPECT_EQ(menu, QList<QAction*>(
+                        {app.Command(ID_EDIT_CUT), app.Command(ID_EDIT_COPY), app.Command(ID_EDIT_PASTE)}));
+    QApplication::activePopupWidget()->close();
+    menu.value(0)->trigger();
+    EXPECT_FALSE(QFile::exists(g_szAtlasFolder + QStringLiteral("12-0-0.png")));
     EXPECT_EQ(TestEnv::Messages().size(), 2);
     EXPECT_EQ(TestEnv::Messages().last().title, "Tarnwell");
 }

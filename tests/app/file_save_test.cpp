@@ -1,12 +1,9 @@
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
-#include "dialogs/dialog_driver.h"
-#include "support/test_env.h"
+#include "running_app.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
+
+using namespace DialogDriver;
 
 namespace {
 
@@ -17,28 +14,13 @@ QString WriteFile(const QString& name, const QByteArray& content) {
     return path;
 }
 
-QByteArray Content(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
-
-// Runs `act` on the modal dialog of kind T once one is up; a busy machine may show it late.
-template <typename T> void WhenModalIs(const std::function<void(T*)>& act) {
-    QTimer::singleShot(10, [act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            act(dialog);
-        else
-            WhenModalIs<T>(act);
-    });
-}
-
 void Answer(const QString& answer) {
-    WhenModalIs<QMessageBox>([answer](QMessageBox* box) { DialogDriver::Click(box, answer); });
+    WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
 }
 
 // Chooses `path` in the file dialog about to come up, then answers the question that follows with `answer`.
 void ChooseFileThenAnswer(const QString& path, const QString& answer) {
-    WhenModalIs<QFileDialog>([path, answer](QFileDialog* files) {
+    WhenModal<QFileDialog>([path, answer](QFileDialog* files) {
         // The whole path typed into the name box: selectFile() would change folder first, and the dialog may
         // clear the box again when that folder's listing arrives.
         if (auto* name = files->findChild<QLineEdit*>())
@@ -54,8 +36,7 @@ void ChooseFileThenAnswer(const QString& path, const QString& answer) {
 } // namespace
 
 TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     const QString notes = WriteFile(QStringLiteral("notes.txt"), "keep");
     const QString other = WriteFile(QStringLiteral("other.txt"), "mine");
     ChooseFileThenAnswer(notes, QString());
@@ -64,14 +45,14 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
 
     Answer(QStringLiteral("&No"));
     app.OnFileSave();
-    EXPECT_EQ(Content(notes), QByteArray("keep"));
+    EXPECT_EQ(FileContent(notes), QByteArray("keep"));
     ChooseFileThenAnswer(other, QStringLiteral("&No"));
     app.OnFileSaveAs();
-    EXPECT_EQ(Content(other), QByteArray("mine"));
+    EXPECT_EQ(FileContent(other), QByteArray("mine"));
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
     ChooseFileThenAnswer(other, QStringLiteral("&Yes"));
     app.OnFileSaveAs();
-    EXPECT_EQ(Content(other), QByteArray());
+    EXPECT_EQ(FileContent(other), QByteArray());
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("other.txt - Tarnwell"));
 }

@@ -1,19 +1,9 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
+#include "running_app.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,8 +11,8 @@ struct MenuRow {
     const char* menu;
     const char* label;
     int id;
-    const char* keys; // as the menu shows them, '|' between two
-    const char* prompt;
+    const char* keys;   // as the menu shows them, '|' between two
+    const char* prompt; // nullptr for none
 };
 
 // The whole menu, in order, written out here rather than read from the program's own table.
@@ -48,7 +38,7 @@ const MenuRow kMenuRows[] = {
     {"&View", "Set OSM &zoom level", 32797, "", "Change the zoom level for the Type6 OSM map"},
     {"Map", "&Start position", 32778, "", nullptr},
     {"Map", "&Get screen map", 32779, "", nullptr},
-    {"&Help", "&User guide", 32801, "F1", nullptr},
+    {"&Help", "&User guide", 32801, "F1", "Open the user guide in the web browser."},
     {"&Help", "&About Tarnwell...", 57664, "", nullptr},
     {"Trekbuddy", "&Default atlas folder", 32781, "",
      "Set the folder to use for cached OSM map tiles or pre downloaded Trekbuddy tiles."},
@@ -61,20 +51,11 @@ const MenuRow kMenuRows[] = {
     {"OSM", "&Print", 32796, "", "Print a OSM map."},
 };
 
-QString Keys(const QAction* action) {
-    QStringList keys;
-    for (const QKeySequence& key : action->shortcuts())
-        keys.append(key.toString(QKeySequence::PortableText));
-    return keys.join(QLatin1Char('|'));
-}
-
 } // namespace
 
 TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     const CMainFrame& frame = *app.MainFrame();
-
     QHash<QString, QList<QAction*>> menus;
     QStringList titles;
     for (QAction* menu : frame.menuBar()->actions()) {
@@ -87,15 +68,15 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     for (const MenuRow& row : kMenuRows) {
         ASSERT_FALSE(menus[row.menu].isEmpty()) << "missing " << row.label;
         const QAction* action = menus[row.menu].takeFirst();
-        EXPECT_EQ(action->text(), QString::fromUtf8(row.label));
-        EXPECT_EQ(action->data().toInt(), row.id) << row.label;
-        EXPECT_EQ(Keys(action), QString::fromUtf8(row.keys)) << row.label;
-        if (row.prompt) {
-            EXPECT_EQ(action->statusTip(), QString::fromUtf8(row.prompt));
-        }
+        QStringList keys;
+        for (const QKeySequence& key : action->shortcuts())
+            keys.append(key.toString(QKeySequence::PortableText));
         // Undo and Paste have no handler, and the recent-file list is empty in a fresh profile.
         const bool bound = row.id != 57643 && row.id != 57637 && row.id != 57616;
-        EXPECT_EQ(action->isEnabled(), bound) << row.label;
+        EXPECT_EQ(std::tuple(action->text(), action->data().toInt(), keys.join(QLatin1Char('|')),
+                             action->statusTip(), action->isEnabled()),
+                  std::tuple(QString::fromUtf8(row.label), row.id, QString::fromUtf8(row.keys),
+                             QString::fromUtf8(row.prompt), bound));
     }
     for (const QList<QAction*>& rest : std::as_const(menus))
         EXPECT_TRUE(rest.isEmpty()) << "a menu item beyond the table";
@@ -107,11 +88,10 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     }
     EXPECT_EQ(buttons, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 0, 57637, 0, 57607, 57664, 32776,
                                    32799, 32800}));
-    EXPECT_EQ(frame.Command(32776)->toolTip(),
-              QStringLiteral("Opens a dialog to allow the OSM view zoom to be set."));
-    EXPECT_EQ(frame.Command(32799)->toolTip(), QStringLiteral("Reset the OSM Zoom and X Y to defaults."));
-    EXPECT_EQ(frame.Command(32800)->toolTip(),
-              QStringLiteral("Deletes any zero sized map tiles in the current map view."));
+    for (const auto& [id, tip] : {std::pair{32776, "Opens a dialog to allow the OSM view zoom to be set."},
+                                  {32799, "Reset the OSM Zoom and X Y to defaults."},
+                                  {32800, "Deletes any zero sized map tiles in the current map view."}})
+        EXPECT_EQ(frame.Command(id)->toolTip(), QString::fromLatin1(tip));
     EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
     frame.statusBar()->showMessage(QStringLiteral("Redraw the map."));
     frame.statusBar()->clearMessage();
@@ -120,66 +100,52 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
 
 TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
     ASSERT_TRUE(SettingsStore::WriteAtlasFolder(TestEnv::SampleAtlas()));
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
-    struct Walk {
+    RunningApp app;
+    const struct {
         int id;
-        quint32 before;
-        QList<quint32> behind; // the map type while each dialog is up
-        quint32 after;
+        quint32 before, behind, after; // the map type before, while the dialog is up, and after
+    } walks[] = {
+        {32781, 6, 5, 7}, {32782, 6, 5, 7}, {32783, 6, 5, 7}, {32795, 6, 5, 7}, {32796, 7, 5, 6},
+        {32792, 7, 5, 6}, {32797, 7, 5, 6}, {32776, 7, 5, 6}, {57664, 6, 6, 6}, {57664, 7, 7, 7},
     };
-    const Walk walks[] = {
-        {32781, 6, {5}, 7}, {32782, 6, {5}, 7}, {32783, 6, {5}, 7}, {32795, 6, {5}, 7}, {32796, 7, {5}, 6},
-        {32792, 7, {5}, 6}, {32797, 7, {5}, 6}, {32776, 7, {5}, 6}, {57664, 6, {6}, 6}, {57664, 7, {7}, 7},
-    };
-    for (const Walk& walk : walks) {
+    for (const auto& walk : walks) {
         g_nMapType = walk.before;
-        QList<quint32> behind;
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&behind] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                behind.append(g_nMapType);
-                dialog->reject();
-            }
+        quint32 behind = 0;
+        DialogDriver::WhenModal<QDialog>([&behind](QDialog* dialog) {
+            behind = g_nMapType;
+            dialog->reject();
         });
-        closer.start(20);
-        app.MainFrame()->Command(walk.id)->trigger();
-        EXPECT_EQ(behind, walk.behind) << walk.id;
-        EXPECT_EQ(g_nMapType, walk.after) << walk.id;
+        app.Command(walk.id)->trigger();
+        EXPECT_EQ(std::pair(behind, g_nMapType), std::pair(walk.behind, walk.after)) << walk.id;
     }
     EXPECT_TRUE(TestEnv::Messages().isEmpty()) << TestEnv::MessageTexts().join(' ').toStdString();
 }
 
 TEST(MainWindow, MapTypeChecksAndTheSmallCommands) {
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
-    CMainFrame& frame = *app.MainFrame();
+    RunningApp app;
     for (quint32 type : {kMapTypeTrekbuddy, kMapTypeOsm}) {
         g_nMapType = type;
-        frame.Menu(QStringLiteral("&View"))->aboutToShow();
-        EXPECT_EQ(frame.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(), type == kMapTypeTrekbuddy);
-        EXPECT_EQ(frame.Command(ID_VIEW_MAPTYPE6OSM)->isChecked(), type == kMapTypeOsm);
-        frame.Command(ID_MAP_STARTPOSITION)->trigger();
+        app.MainFrame()->Menu(QStringLiteral("&View"))->aboutToShow();
+        EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(), type == kMapTypeTrekbuddy);
+        EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE6OSM)->isChecked(), type == kMapTypeOsm);
+        app.Command(ID_MAP_STARTPOSITION)->trigger();
         EXPECT_EQ(g_nMapType, type) << "Start position puts the map type back";
     }
-    frame.Command(ID_MAP_GETSCREENMAP)->trigger();
+    app.Command(ID_MAP_GETSCREENMAP)->trigger();
     EXPECT_EQ(TestEnv::MessageTexts(),
               QStringList({"OnMapStartposition This function does not work",
                            "OnMapStartposition This function does not work",
                            "OnMapGetscreenmap This is a test function and has been disabled"}));
 
-    g_nMapType = kMapTypeTrekbuddy;
-    g_nZoom = 15;
-    frame.Command(ID_OSM_RESETPOSITION)->trigger();
+    std::tie(g_nMapType, g_nZoom) = std::tuple(kMapTypeTrekbuddy, 15u);
+    app.Command(ID_OSM_RESETPOSITION)->trigger();
     EXPECT_EQ(g_nZoom, 15u) << "reset acts on the OSM map only";
-    g_nOsmX = 7;
-    g_nMapType = kMapTypeOsm;
-    frame.Command(ID_OSM_RESETPOSITION)->trigger();
-    EXPECT_EQ(QPoint(g_nOsmX, g_nOsmY), QPoint(2032, 1362));
-    EXPECT_EQ(g_nZoom, 12u);
+    std::tie(g_nMapType, g_nOsmX) = std::tuple(kMapTypeOsm, 7);
+    app.Command(ID_OSM_RESETPOSITION)->trigger();
+    EXPECT_EQ(std::tuple(g_nZoom, g_nOsmX, g_nOsmY), std::tuple(12u, 2032, 1362));
 
     g_nTbX = 5;
-    frame.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->trigger();
+    app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->trigger();
     EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);
     EXPECT_EQ(g_nTbX, 0) << "the level is reloaded";
 }

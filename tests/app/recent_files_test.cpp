@@ -1,13 +1,6 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/tarnwell_app.h"
-#include "support/test_env.h"
+#include "running_app.h"
 
-#include <QAction>
-#include <QFile>
-#include <QMenu>
 #include <QSettings>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,18 +24,15 @@ TEST(RecentFiles, TheFileMenuKeepsTheFourLatestDocumentsInTheFrameworksOwnSettin
         QFile(paths.back()).open(QIODevice::WriteOnly);
     }
     {
-        CTarnwellApp app;
-        ASSERT_TRUE(app.InitInstance());
+        RunningApp app;
         EXPECT_EQ(RecentEntries(app), QStringList({"Recent File"}));
         for (const QString& path : paths)
             app.OpenDocument(path);
         app.OpenDocument(paths[2]);
     }
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     const QStringList shown = RecentEntries(app);
     EXPECT_EQ(shown, QStringList({"&1 " + paths[2], "&2 " + paths[4], "&3 " + paths[3], "&4 " + paths[1]}));
-
     for (QAction* action : app.MainFrame()->Menu(QStringLiteral("&File"))->actions())
         if (action->text() == shown.value(3))
             action->trigger();

@@ -1,7 +1,6 @@
 #include "draw/status_text.h"
 #include "solid_level.h"
 
-#include <QFile>
 #include <cmath>
 
 using namespace SolidLevel;
@@ -62,9 +61,7 @@ TEST(DrawAtlas, NarrowCorruptAndHugeTilesLeaveBlack) {
     WriteTile(level, 0, 0, QSize(256, 256));
     WriteTile(level, 2, 0, QSize(100, 256));
     WriteTile(level, 0, 1, QSize(5000, 8));
-    QFile corrupt(level + QStringLiteral("/set/t_256_0.png"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly) && corrupt.write("\x89PNG\r\n\x1a\nnot a picture") > 0);
-    corrupt.close();
+    WriteFile(level + QStringLiteral("/set/t_256_0.png"), "\x89PNG\r\n\x1a\nnot a picture");
     Enter(12);
     const QImage image = Render(900, 600);
     EXPECT_EQ(image.pixel(CellPoint(1, 0)), kBlack);

@@ -3,11 +3,7 @@
 #include "atlas_builder.h"
 #include "solid_level.h"
 
-#include <QDir>
-#include <QPoint>
-#include <QSize>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,30 +19,25 @@ QString MakeAtlas(const QStringList& entries) {
 TEST(LevelFolder, ExactNameWinsThenSuffixThenThePatternItself) {
     const QString atlas = MakeAtlas({QStringLiteral("Reading 05"), QStringLiteral("05"),
                                      QStringLiteral("Layer 20"), QStringLiteral("Reading 112")});
-    struct Case {
-        quint32 zoom;
-        const char* level;
-    };
-    for (const Case& c : {Case{5, "/05"}, Case{20, "/Layer 20"}, Case{12, "/Reading 112"}, Case{13, "/*13"},
-                          Case{7, "/*07"}}) {
-        g_nZoom = c.zoom;
-        EXPECT_EQ(GetLevelFolder(), atlas + QLatin1String(c.level));
-        EXPECT_EQ(g_szAtlasFolder, atlas + QLatin1String(c.level));
+    for (const auto& [zoom, level] :
+         {std::pair{5u, "/05"}, {20u, "/Layer 20"}, {12u, "/Reading 112"}, {13u, "/*13"}, {7u, "/*07"}}) {
+        g_nZoom = zoom;
+        EXPECT_EQ(GetLevelFolder(), atlas + QLatin1String(level));
+        EXPECT_EQ(g_szAtlasFolder, atlas + QLatin1String(level));
     }
     EXPECT_EQ(CountTileColumns(), 0) << "the pattern names no folder";
 }
 
 TEST(LevelFolder, TwoSuffixMatchesTakeTheFirstTheFolderLists) {
     const QString atlas = MakeAtlas({QStringLiteral("Layer 112"), QStringLiteral("Reading 12")});
-    QString first;
-    for (const auto& entry : std::filesystem::directory_iterator(atlas.toStdString())) {
-        first = QString::fromStdString(entry.path().filename().string());
-        break;
-    }
+    const QString first =
+        atlas + QLatin1Char('/') +
+        QString::fromStdString(
+            std::filesystem::directory_iterator(atlas.toStdString())->path().filename().string());
     g_nZoom = 12;
     GetLevelFolder();
-    EXPECT_EQ(g_szAtlasFolder, atlas + QLatin1Char('/') + first);
-    EXPECT_EQ(FindLevelFolder(), atlas + QLatin1Char('/') + first);
+    EXPECT_EQ(g_szAtlasFolder, first);
+    EXPECT_EQ(FindLevelFolder(), first);
 }
 
 TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
@@ -69,23 +60,22 @@ TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
                           qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});
 }
 
-TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeUnderAnyFolderName) {
-    QString atlas = TestEnv::TempFolder() + QStringLiteral("/Карты/Λευκάδα");
-    for (int i = 0; i < 4; ++i)
-        atlas += QLatin1Char('/') + QString(100, QChar(u'ж'));
+TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeAndCountsByItUnderAnyFolderName) {
+    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/Карты/Λευκάδα/") +
+                          QStringList(4, QString(100, QChar(u'ж'))).join(QLatin1Char('/'));
     AtlasBuilder::Level level{QStringLiteral("Layer 14"), 10, 2, QSize(200, 100)};
     level.extension = QStringLiteral("png");
     ASSERT_TRUE(AtlasBuilder::WriteLevel(atlas, level));
     SettingsStore::WriteAtlasFolder(atlas);
-    g_nZoom = 14;
-    g_nTbX = g_nTbY = 4;
+    std::tie(g_nZoom, g_nTbX, g_nTbY) = std::tuple{14u, 4, 4};
     LoadLevel();
     EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Layer 14"));
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(200, 100));
     EXPECT_EQ(QPoint(g_nTbX, g_nTbY), QPoint(0, 0));
-    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 2));
+    EXPECT_EQ(QSize(CountTileColumns(), CountTileRows()), QSize(10, 2))
+        << "counted in steps of the tile size";
+    EXPECT_EQ(CTileCount().GetTileBitDepth(g_szAtlasFolder), 32);
     EXPECT_EQ(FindLevelFolder(), atlas + QStringLiteral("/Layer 14"));
-    EXPECT_GT(g_szAtlasFolder.size(), 400);
 
     g_nZoom = 15;
     LoadLevel();

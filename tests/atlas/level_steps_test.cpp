@@ -19,9 +19,7 @@ TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
     WriteTiledLevel(QStringLiteral("12"), 10, 8, kCorners);
     WriteTiledLevel(QStringLiteral("Fine 13"), 20, 16, kCorners);
     Enter(12);
-    g_nTbX = 4;
-    g_nTbY = 3;
-    g_bMoved = 1;
+    std::tie(g_nTbX, g_nTbY, g_bMoved) = std::tuple{4, 3, 1};
     EXPECT_EQ(AtlasZoomIn().title, QStringLiteral("Orvex Trekbuddy Fine 13.map"));
     EXPECT_TRUE(g_nZoom == 13 && SettingsStore::ReadAtlasZoom() == 13 && g_bMoved == 0);
     EXPECT_TRUE(g_nTbX == 7 && g_nTbY == 6) << g_nTbX << ", " << g_nTbY; // not 8: single-precision rounding
@@ -66,6 +64,8 @@ TEST(LevelSteps, RepositionKeepsTilesDefined) {
         {52, 51, 1, 0, 10, 8, kMax, kMin, kMax, kMin},
         {52, 51, 1, 0, 10, 8, kMin, kMax, kMin, kMax},
     };
+    // The corners that must not be used hold values of their own.
+    std::tie(g_fPt2Lat, g_fPt3Lat, g_fPt3Lon, g_fPt4Lon) = std::tuple(70.0f, 30.0f, 9.0f, -9.0f);
     for (const auto& c : cases) {
         std::tie(g_fPt1Lat, g_fPt4Lat, g_fPt1Lon, g_fPt2Lon) = std::tuple(c.lat1, c.lat4, c.lon1, c.lon2);
         std::tie(g_nTbPrevCols, g_nTbPrevRows, g_nTbPrevX, g_nTbPrevY) =

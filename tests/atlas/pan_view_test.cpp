@@ -36,13 +36,9 @@ TEST(PanView, AWideImageFillsTheWidthATallOneTheHeightAndClicksPickTheirTile) {
 }
 
 TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
-    Write(QStringLiteral("12"), 4, 4);
-    QFile map(LevelFolder(QStringLiteral("12")) + QStringLiteral("/12.map"));
-    ASSERT_TRUE(
-        map.open(QIODevice::WriteOnly) &&
-        map.write(AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 1024, 1024, {52.0, 51.0, 1.0, 0.0})
-                      .toLatin1()) > 0);
-    map.close();
+    WriteFile(Write(QStringLiteral("12"), 4, 4) + QStringLiteral("/12.map"),
+              AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 1024, 1024, {52.0, 51.0, 1.0, 0.0})
+                  .toLatin1());
     ShownView shown(QSize(800, 600));
     g_bPanView = 1;
     const QImage image = Render(800, 600);
@@ -70,50 +66,31 @@ TEST(PanView, WithoutAPanImageTheNoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
 }
 
-namespace {
-
-// Writes a pan.jpg of `size` straight through the strip writer (no image of the whole size in memory): red
-// left of `splitX`, blue from there on.
-void WriteSplitPan(const QString& path, QSize size, int splitX) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::vector<unsigned char> band(size_t(size.width()) * 3 * 16);
-    for (size_t i = 0; i < band.size(); i += 3)
-        band[i + (i / 3 % size_t(size.width()) < size_t(splitX) ? 0 : 2)] = 255;
-    JpegStripWriter writer;
-    ASSERT_TRUE(writer.Start(file, size));
-    for (int y = 0; y < size.height(); y += 16)
-        ASSERT_TRUE(writer.WriteRows(band.data(), 16));
-    ASSERT_TRUE(writer.Finish());
-    std::fclose(file);
-}
-
-bool Reddish(QRgb pixel) {
-    return qRed(pixel) > 200 && qBlue(pixel) < 60;
-}
-bool Bluish(QRgb pixel) {
-    return qBlue(pixel) > 200 && qRed(pixel) < 60;
-}
-
-} // namespace
-
 TEST(PanView, ShowsAMadeImageAndAHugeOneAndClicksPickTheirTile) {
-    const QString level = LevelFolder(QStringLiteral("12"));
-    Write(QStringLiteral("12"), 10, 5);
+    const QString level = Write(QStringLiteral("12"), 10, 5);
     Enter(12);
     ASSERT_EQ(MakePanImage(level, [](int) {}), QStringList());
     ShownView shown(QSize(800, 600));
     g_bPanView = 1;
-    QImage image = Render(800, 600);
     // Cell (2, 1) of the 800 x 400 image is shown 1:1 from y = 33.
-    EXPECT_LE(std::abs(qRed(image.pixel(200, 33 + 120)) - qRed(CellColour(2, 1))), 6);
-    EXPECT_LE(std::abs(qGreen(image.pixel(200, 33 + 120)) - qGreen(CellColour(2, 1))), 6);
+    EXPECT_TRUE(Shows(Render(800, 600), {200, 33 + 120}, CellColour(2, 1)));
 
-    // 512 x 40 cells: far beyond what a whole decoded image may take, shown 800 x 62.5.
-    WriteSplitPan(level + QStringLiteral("/pan.jpg"), QSize(40960, 3200), 20480);
-    image = Render(800, 600);
-    EXPECT_TRUE(Reddish(image.pixel(390, 60)) && Bluish(image.pixel(410, 60)) &&
-                image.pixel(400, 97) == kBlack);
+    // 512 x 40 cells, red then blue: far beyond what a whole decoded image may take, shown 800 x 62.5.
+    // Written through the strip writer, so no image of the whole size is ever in memory.
+    std::FILE* file = std::fopen(QFile::encodeName(level + QStringLiteral("/pan.jpg")).constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::vector<unsigned char> band(40960 * 3 * 16);
+    for (size_t i = 0; i < band.size(); i += 3)
+        band[i + (i / 3 % 40960 < 20480 ? 0 : 2)] = 255;
+    JpegStripWriter writer;
+    ASSERT_TRUE(writer.Start(file, QSize(40960, 3200)));
+    for (int y = 0; y < 3200; y += 16)
+        ASSERT_TRUE(writer.WriteRows(band.data(), 16));
+    ASSERT_TRUE(writer.Finish());
+    std::fclose(file);
+    const QImage image = Render(800, 600);
+    EXPECT_TRUE(Shows(image, {390, 60}, qRgb(255, 0, 0)) && Shows(image, {410, 60}, qRgb(0, 0, 255)));
+    EXPECT_EQ(image.pixel(400, 97), kBlack);
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
     OnAtlasClick(QPoint(600, 64), shown.view.size());
     // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
@@ -125,9 +102,7 @@ TEST(PanView, APanImageThatCannotBeReadIsNotReportedAsMissing) {
     Enter(12);
     g_bPanView = 1;
     const QImage missing = Render(800, 600);
-    QFile pan(level + QStringLiteral("/pan.jpg"));
-    ASSERT_TRUE(pan.open(QIODevice::WriteOnly) && pan.write("\xff\xd8\xff not really a JPEG") > 0);
-    pan.close();
+    WriteFile(level + QStringLiteral("/pan.jpg"), "\xff\xd8\xff not really a JPEG");
     const QImage unreadable = Render(800, 600);
     EXPECT_TRUE(HasWhite(unreadable, QRect(50, 100, 700, 40)));
     EXPECT_NE(missing.copy(0, 90, 800, 60), unreadable.copy(0, 90, 800, 60));

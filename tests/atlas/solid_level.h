@@ -9,10 +9,12 @@
 #include "support/tile_cache.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPainter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
-// Levels of one-colour PNG tiles.
+// Levels of one-colour tiles, PNG unless told otherwise.
 namespace SolidLevel {
 
 using TileCache::CellColour;
@@ -45,16 +47,34 @@ inline void WriteTiledLevel(const QString& name, int columns, int rows, const At
     ASSERT_TRUE(AtlasBuilder::WriteLevel(Atlas(), level, corners));
 }
 
-inline void WriteTile(const QString& level, int column, int row, QSize size) {
-    ASSERT_TRUE(TileCache::SolidTile(column, row, size)
-                    .save(QStringLiteral("%1/set/t_%2_%3.png").arg(level).arg(column * 256).arg(row * 256)));
+inline void WriteFile(const QString& path, const QByteArray& bytes = {}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
-inline void Write(const QString& name, int columns, int rows) {
+inline void WriteTile(const QString& level, int column, int row, QSize size, const char* format = "png") {
+    const QString path =
+        QStringLiteral("%1/set/t_%2_%3.%4").arg(level).arg(column * 256).arg(row * 256).arg(format);
+    EXPECT_TRUE(TileCache::SolidTile(column, row, size).save(path)) << path.toStdString();
+}
+
+// Level `name` of 256-pixel tiles, each of its cell colour; returns the level folder.
+inline QString Write(const QString& name, int columns, int rows, const char* format = "png") {
     const QString level = LevelFolder(name);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
-            WriteTile(level, column, row, QSize(256, 256));
+            WriteTile(level, column, row, QSize(256, 256), format);
+    return level;
+}
+
+// Whether the pixel at `point` is `colour`, give or take the noise of JPEG coding.
+inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb colour) {
+    const QRgb pixel = image.pixel(point);
+    if (std::max({std::abs(qRed(pixel) - qRed(colour)), std::abs(qGreen(pixel) - qGreen(colour)),
+                  std::abs(qBlue(pixel) - qBlue(colour))}) <= 6)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
 
 inline void Enter(quint32 zoom) {

@@ -1,25 +1,11 @@
 #include "atlas_builder.h"
 #include "dialog_driver.h"
 #include "dialogs/atlas_folder_dialog.h"
-#include "dialogs/url_opener.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
 
-#include <QFileInfo>
 #include <QPushButton>
-#include <gtest/gtest.h>
 #include <utility>
 
 using namespace DialogDriver;
-
-namespace {
-
-QLineEdit* FolderEdit(CAtlasFolder& dialog) {
-    return dialog.findChild<QLineEdit*>(QStringLiteral("folderEdit"));
-}
-
-} // namespace
 
 TEST(AtlasFolderDialog, FirstRunTellsTheFolderIsUnsetThenOkStoresAnEmptyFolder) {
     CAtlasFolder dialog;
@@ -34,7 +20,7 @@ TEST(AtlasFolderDialog, FirstRunTellsTheFolderIsUnsetThenOkStoresAnEmptyFolder) 
                                    "settings file\n%1/Orvex.conf\ncould not be opened.\n\nThis message will "
                                    "stop appearing once you have set the Default Atlas Folder.\n")
                         .arg(qEnvironmentVariable("XDG_CONFIG_HOME"))});
-    EXPECT_TRUE(FolderEdit(dialog)->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>(&dialog, "folderEdit")->text().isEmpty());
 
     dialog.open();
     Click(&dialog, QStringLiteral("OK"));
@@ -51,7 +37,7 @@ TEST(AtlasFolderDialog, SettingsThatCannotBeCreatedAreReported) {
                               "An error occurred creating the settings file\n%1/Orvex.conf\n\nThis message "
                               "might appear if this is the first time you have run the program.")
                               .arg(qEnvironmentVariable("XDG_CONFIG_HOME"))});
-    EXPECT_TRUE(FolderEdit(dialog)->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>(&dialog, "folderEdit")->text().isEmpty());
 }
 
 TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkOnly) {
@@ -65,7 +51,7 @@ TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkO
     SettingsStore::WriteAtlasFolder(QStringLiteral("/old/maps"));
     for (const QString& button : {QStringLiteral("Cancel"), QStringLiteral("OK")}) {
         CAtlasFolder dialog;
-        EXPECT_EQ(FolderEdit(dialog)->text(), QStringLiteral("/old/maps"));
+        EXPECT_EQ(Find<QLineEdit>(&dialog, "folderEdit")->text(), QStringLiteral("/old/maps"));
         dialog.open();
         pick = path;
         Click(&dialog, QStringLiteral("&Browse"));
@@ -84,23 +70,18 @@ TEST(AtlasFolderDialog, ApplyAndViewMapShowsTheNewAtlasAtOnce) {
     const QString atlas = TestEnv::TempFolder() + QStringLiteral("/Атлас");
     ASSERT_TRUE(AtlasBuilder::WriteLevel(
         atlas, {.folderName = QStringLiteral("Λευκάδα 12"), .tileSize = QSize(300, 200)}));
-    g_nMapType = kMapTypeDialog;
-    g_nZoom = 12;
-    g_nTbX = 4;
-    g_bMoved = 0;
+    std::tie(g_nMapType, g_nZoom, g_nTbX, g_bMoved) = std::tuple(kMapTypeDialog, 12u, 4, 0);
     // Typed relative to the folder the program was started from, stored whole.
     const QString startFolder = QDir::currentPath();
     QDir::setCurrent(TestEnv::TempFolder());
     CAtlasFolder dialog;
     dialog.open();
-    Type(FolderEdit(dialog), QStringLiteral("Атлас"));
+    Type(Find<QLineEdit>(&dialog, "folderEdit"), QStringLiteral("Атлас"));
     Click(&dialog, QStringLiteral("Apply and view map"));
     QDir::setCurrent(startFolder);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(SettingsStore::ReadAtlasFolder(), atlas);
-    EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);
-    EXPECT_EQ(g_bMoved, 1);
     EXPECT_EQ(g_szAtlasFolder, atlas + QStringLiteral("/Λευκάδα 12"));
-    EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(300, 200));
-    EXPECT_EQ(g_nTbX, 0);
+    EXPECT_EQ(std::tuple(g_nMapType, g_bMoved, g_nTbX, g_nTileWidth, g_nTileHeight),
+              std::tuple(kMapTypeTrekbuddy, 1, 0, 300, 200));
 }

@@ -1,12 +1,9 @@
+#include "app/settings_commands.h"
 #include "dialog_driver.h"
 #include "dialogs/atlas_zoom_dialog.h"
 #include "platform/message_box.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
 
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <tuple>
 
 using namespace DialogDriver;
@@ -24,45 +21,37 @@ Osm CurrentOsm() {
     return {g_nZoom, g_nOsmX, g_nOsmY};
 }
 
-QLineEdit* ZoomEdit(CAtlasZoom& dialog) {
-    return dialog.findChild<QLineEdit*>(QStringLiteral("zoomEdit"));
-}
-
-QToolButton* Arrow(CAtlasZoom& dialog, const char* name) {
-    return dialog.findChild<QToolButton*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
     SetOsm({12, 2032, 1362});
     CAtlasZoom dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a layer display zoom."));
+    QLineEdit* edit = Find<QLineEdit>(&dialog, "zoomEdit");
+    auto* up = Find<QToolButton>(&dialog, "zoomUp");
     dialog.open();
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("12"));
-    Click(Arrow(dialog, "zoomUp"));
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("13"));
-    EXPECT_EQ(CurrentOsm(), (Osm{13, 4064, 2724}));
+    EXPECT_EQ(edit->text(), QStringLiteral("12"));
+    Click(up);
+    EXPECT_EQ(std::pair(edit->text(), CurrentOsm()), std::pair(QStringLiteral("13"), Osm{13, 4064, 2724}));
     Click(&dialog, QStringLiteral("OK"));
     EXPECT_EQ(CurrentOsm(), (Osm{13, 4064, 2724}));
 
     dialog.open();
-    QWidget* spin = dialog.findChild<QWidget*>(QStringLiteral("zoomSpin"));
+    QWidget* spin = Find(&dialog, "zoomSpin");
     QTest::keyClick(spin, Qt::Key_Up);
-    Type(ZoomEdit(dialog), QStringLiteral("3"));
+    Type(edit, QStringLiteral("3"));
     Click(&dialog, QStringLiteral("Cancel"));
     EXPECT_EQ(CurrentOsm(), (Osm{14, 8128, 5448}));
     EXPECT_FALSE(SettingsStore::ReadAtlasZoom()) << "the zoom dialog writes no settings";
 
     SetOsm({5, -3, 9});
     dialog.open();
-    Click(Arrow(dialog, "zoomDown"));
+    Click(Find<QToolButton>(&dialog, "zoomDown"));
     QTest::keyClick(spin, Qt::Key_Down);
-    EXPECT_EQ(CurrentOsm(), (Osm{4, -1, 4}));
-    EXPECT_EQ(ZoomEdit(dialog)->text(), QStringLiteral("4"));
+    EXPECT_EQ(std::pair(edit->text(), CurrentOsm()), std::pair(QStringLiteral("4"), Osm{4, -1, 4}));
 
     SetOsm({32, 2032 << 20, 1362 << 20}); // one more doubling would overflow
-    Click(Arrow(dialog, "zoomUp"));
+    Click(up);
     EXPECT_EQ(CurrentOsm(), (Osm{32, 2032 << 20, 1362 << 20}));
 }
 
@@ -79,18 +68,41 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
         {"99999999999999999999999", {12, 2032, 1362}, {32, 2032 << 20, 1362 << 20}},
         {"4294967295", {12, 0, 0}, {4294967295u, 0, 0}},
         {"1", {4294967295u, 5, -7}, {1, 0, 0}},
+        {"-0", {12, 2032, 1362}, {0, 0, 0}},
         {" -3", {12, 2032, 1362}, {12, 2032, 1362}},
     };
     for (const auto& c : cases) {
         SetOsm(c.from);
         CAtlasZoom dialog;
         dialog.open();
-        Type(ZoomEdit(dialog), QString::fromLatin1(c.typed));
+        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(c.typed));
         Click(&dialog, QStringLiteral("OK"));
-        EXPECT_EQ(dialog.isVisible(), QByteArray(c.typed).contains('-')) << c.typed;
+        EXPECT_EQ(dialog.isVisible(), c.to == c.from) << c.typed << ": only a refused zoom keeps the dialog";
         EXPECT_EQ(CurrentOsm(), c.to) << c.typed;
     }
     ASSERT_EQ(TestEnv::Messages().size(), 1);
     EXPECT_EQ(TestEnv::Messages().first().title, kAppTitle);
-    EXPECT_TRUE(TestEnv::Messages().first().text.contains(QStringLiteral("negative")));
+    EXPECT_EQ(TestEnv::Messages().first().text,
+              QStringLiteral("A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13."));
+}
+
+// The zoom command starts from the OSM default unless the OSM map is shown, with its dialog on the map
+// window.
+TEST(AtlasZoomDialog, TheCommandStartsFromTheOsmDefaultUnlessTheOsmMapIsShown) {
+    QWidget window;
+    g_pMapWnd = new QWidget(&window);
+    for (const auto& [type, after] :
+         {std::pair{kMapTypeTrekbuddy, Osm{13, 4064, 2724}}, {kMapTypeOsm, {15, 200, -400}}}) {
+        g_nMapType = type;
+        SetOsm({14, 100, -200});
+        QWidget* parent = nullptr;
+        WhenModal([&parent](QWidget* dialog) {
+            parent = dialog->parentWidget();
+            Click(Find<QToolButton>(dialog, "zoomUp"));
+            Click(dialog, QStringLiteral("OK"));
+        });
+        OnViewSetosmzoomlevel();
+        EXPECT_EQ(parent, &window);
+        EXPECT_EQ(CurrentOsm(), after) << type;
+    }
 }

@@ -2,24 +2,9 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/atlas_folder_dialog.h"
 #include "dialogs/atlas_zoom_dialog.h"
-#include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
-#include "support/test_env.h"
-
-#include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
 
 using namespace DialogDriver;
-
-namespace {
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     qputenv("XDG_DATA_HOME", (TestEnv::TempFolder() + QStringLiteral("/data")).toUtf8());
@@ -33,8 +18,7 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     CAboutDlg about;
     Click(&about, QStringLiteral("Go to website"));
     EXPECT_EQ(opened, QList<QUrl>(3, UserGuideUrl()));
-    const QByteArray page = Read(QStringLiteral(":/user_guide.html"));
-    EXPECT_EQ(Read(guide), page);
+    EXPECT_EQ(FileContent(guide), FileContent(QStringLiteral(":/user_guide.html")));
     EXPECT_TRUE(HasText(&about, QStringLiteral("Tarnwell, Version 1.0")));
     EXPECT_TRUE(HasText(&about, UserGuideUrl().toString()));
 

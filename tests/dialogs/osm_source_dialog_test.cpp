@@ -1,30 +1,18 @@
 #include "app/settings_commands.h"
 #include "dialog_driver.h"
 #include "dialogs/osm_source_dialog.h"
-#include "dialogs/url_opener.h"
-#include "state/map_state.h"
-#include "support/test_env.h"
 
 #include <QComboBox>
-#include <QLabel>
+
+using namespace DialogDriver;
 
 namespace {
 
 const QString kCycle = QStringLiteral("https://a.tile-cyclosm.openstreetmap.fr/cyclosm/");
-const QString kToner = QStringLiteral("https://tiles.stadiamaps.com/tiles/stamen_toner/");
+const QString kDefault = QStringLiteral("Web tile server -default");
 
-struct Seen {
-    int selection = -2;
-    QString description;
-    QImage sample;
-};
-
-Seen Look(QWidget* dialog) {
-    const QPixmap sample = dialog->findChild<QLabel*>(QStringLiteral("sample"))->pixmap();
-    return {dialog->findChild<QComboBox*>(QStringLiteral("serverList"))->currentIndex(),
-            dialog->findChild<QLabel*>(QStringLiteral("description"))->text(),
-            sample.isNull() ? QImage() : sample.toImage().convertToFormat(QImage::Format_RGB32)};
-}
+// The selected entry, the description and the sample picture.
+using Seen = std::tuple<int, QString, QImage>;
 
 QImage Sample(const char* style) {
     return QImage(QStringLiteral(":/osm_sample_%1.png").arg(QLatin1String(style)))
@@ -35,13 +23,14 @@ QImage Sample(const char* style) {
 // closes it with `button`.
 Seen Choose(int downs, const QString& button) {
     Seen seen;
-    DialogDriver::WhenModal([&](QWidget* dialog) {
-        EXPECT_EQ(g_nMapType, kMapTypeDialog);
-        auto* list = dialog->findChild<QComboBox*>(QStringLiteral("serverList"));
+    WhenModal([&](QWidget* dialog) {
+        auto* list = Find<QComboBox>(dialog, "serverList");
         for (int i = 0; i < downs; ++i)
             QTest::keyClick(list, Qt::Key_Down);
-        seen = Look(dialog);
-        DialogDriver::Click(dialog, button);
+        const QPixmap sample = Find<QLabel>(dialog, "sample")->pixmap();
+        seen = {list->currentIndex(), Find<QLabel>(dialog, "description")->text(),
+                sample.isNull() ? QImage() : sample.toImage().convertToFormat(QImage::Format_RGB32)};
+        Click(dialog, button);
     });
     OnOsmSetosmsource();
     return seen;
@@ -50,47 +39,32 @@ Seen Choose(int downs, const QString& button) {
 } // namespace
 
 TEST(OsmSourceDialog, FirstOpeningShowsTheStandardSampleAndOkTakesTheChosenServer) {
-    Seen first;
-    DialogDriver::WhenModal([&](QWidget* dialog) {
-        first = Look(dialog);
-        dialog->close();
-    });
-    OnOsmSetosmsource();
-    EXPECT_EQ(first.selection, -1);
-    EXPECT_EQ(first.description, QStringLiteral("Web tile server -default"));
-    EXPECT_EQ(first.sample, Sample("standard"));
+    EXPECT_EQ(Choose(0, QStringLiteral("Cancel")), Seen(-1, kDefault, Sample("standard")));
 
     g_nMapType = kMapTypeTrekbuddy;
-    const Seen cycle = Choose(2, QStringLiteral("OK"));
-    EXPECT_EQ(cycle.selection, 1);
-    EXPECT_EQ(cycle.description, QStringLiteral("case 1 ") + kCycle);
-    EXPECT_EQ(cycle.sample, Sample("cycle"));
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
-    EXPECT_EQ(g_nMapType, kMapTypeOsm);
+    EXPECT_EQ(Choose(2, QStringLiteral("OK")), Seen(1, QStringLiteral("case 1 ") + kCycle, Sample("cycle")));
+    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm));
 }
 
 TEST(OsmSourceDialog, LaterOpeningsStartEmptyAndCancelOrNoSelectionKeepTheServer) {
     g_wszOsmUrl = g_wszOsmServer = kCycle;
     g_nMapType = kMapTypeTrekbuddy;
-    const Seen toner = Choose(5, QStringLiteral("Cancel"));
-    EXPECT_TRUE(toner.description.contains(QStringLiteral("Toner")));
-    EXPECT_FALSE(toner.description.contains(QStringLiteral("Humanitarian"), Qt::CaseInsensitive));
-    EXPECT_EQ(toner.sample, Sample("toner"));
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
-    EXPECT_EQ(g_nMapType, kMapTypeOsm) << "the OSM map follows whatever the outcome";
+    const auto [selection, description, sample] = Choose(5, QStringLiteral("Cancel"));
+    EXPECT_TRUE(description.contains(QStringLiteral("Toner")));
+    EXPECT_FALSE(description.contains(QStringLiteral("Humanitarian"), Qt::CaseInsensitive));
+    EXPECT_EQ(sample, Sample("toner"));
+    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm))
+        << "the OSM map follows whatever the outcome";
 
-    const Seen again = Choose(0, QStringLiteral("OK"));
-    EXPECT_EQ(again.selection, -1);
-    EXPECT_EQ(again.description, QStringLiteral("Web tile server -default"));
-    EXPECT_TRUE(again.sample.isNull());
-    EXPECT_EQ((QStringList{g_wszOsmUrl, g_wszOsmServer}), (QStringList{kCycle, kCycle}));
+    EXPECT_EQ(Choose(0, QStringLiteral("OK")), Seen(-1, kDefault, QImage()));
+    EXPECT_EQ(std::pair(g_wszOsmUrl, g_wszOsmServer), std::pair(kCycle, kCycle));
 }
 
 TEST(OsmSourceDialog, TheLinkOpensTheCopyrightPage) {
-    DialogDriver::OpenedUrls opened;
+    OpenedUrls opened;
     COSMSource dialog;
     dialog.show();
-    auto* link = dialog.findChild<QLabel*>(QStringLiteral("copyrightLink"));
+    auto* link = Find<QLabel>(&dialog, "copyrightLink");
     EXPECT_EQ(link->toolTip(), QStringLiteral("Open Database License"));
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, link->height() / 2));
     EXPECT_EQ(opened, QList<QUrl>{QUrl(QStringLiteral("https://www.openstreetmap.org/copyright"))});

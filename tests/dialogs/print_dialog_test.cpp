@@ -1,28 +1,11 @@
 #include "dialogs/dialog_driver.h"
 #include "dialogs/print_dlg.h"
-#include "support/test_env.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QSlider>
-#include <gtest/gtest.h>
 
-using DialogDriver::Click;
-using DialogDriver::Type;
-
-namespace {
-
-template <typename Widget> Widget* Find(QWidget* dialog, const char* name) {
-    auto* widget = dialog->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-QSize Frame(QWidget* dialog) {
-    return Find<QWidget>(dialog, "preview")->size();
-}
-
-} // namespace
+using namespace DialogDriver;
 
 // The preview frame takes the page's shape: 250 pixels high, at most 420 wide. "All paper sizes" lists the
 // whole table with A4 (the printer's paper) at position 8; a refused custom size leaves the frame as it was.
@@ -30,45 +13,29 @@ TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientation) {
     CPrintOSM dialog;
     dialog.show();
     auto* papers = Find<QComboBox>(&dialog, "papers");
+    QWidget* frame = Find(&dialog, "preview");
     Click(&dialog, QStringLiteral("All paper sizes"));
     ASSERT_EQ(papers->count(), 118);
     EXPECT_EQ(papers->currentIndex(), 8);
     EXPECT_EQ(papers->currentText(), QStringLiteral("A4 sheet 210 x 297 mm"));
     EXPECT_EQ(Find<QLabel>(&dialog, "paperSize")->text(), QStringLiteral(" 210.00 mm X 297.00 mm"));
 
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        QSize frame;
-    };
-    const Step steps[] = {
-        {"A4 landscape", [&] { Click(&dialog, QStringLiteral("Landscape")); }, {353, 250}},
-        {"A4 portrait", [&] { Click(&dialog, QStringLiteral("Portrait")); }, {176, 250}},
-        {"A0 landscape",
-         [&] {
-             Click(&dialog, QStringLiteral("Landscape"));
-             QTest::keyClick(papers, Qt::Key_End);
-         },
-         {353, 250}},
-        {"custom 1000 x 100 portrait",
-         [&] {
-             Click(&dialog, QStringLiteral("Portrait"));
-             Click(&dialog, QStringLiteral("Custom paper size"));
-             Type(Find<QLineEdit>(&dialog, "customWidth"), QStringLiteral("1000"));
-             Type(Find<QLineEdit>(&dialog, "customHeight"), QStringLiteral("100"));
-             Click(Find<QPushButton>(&dialog, "applyCustom"));
-         },
-         {420, 42}},
-        {"custom height 0 refused",
-         [&] {
-             Type(Find<QLineEdit>(&dialog, "customHeight"), QStringLiteral("0"));
-             Click(Find<QPushButton>(&dialog, "applyCustom"));
-         },
-         {420, 42}},
-    };
-    for (const Step& step : steps) {
-        step.act();
-        EXPECT_EQ(Frame(&dialog), step.frame) << step.what;
+    Click(&dialog, QStringLiteral("Landscape"));
+    EXPECT_EQ(frame->size(), QSize(353, 250)) << "A4 landscape";
+    Click(&dialog, QStringLiteral("Portrait"));
+    EXPECT_EQ(frame->size(), QSize(176, 250)) << "A4 portrait";
+    Click(&dialog, QStringLiteral("Landscape"));
+    QTest::keyClick(papers, Qt::Key_End);
+    EXPECT_EQ(frame->size(), QSize(353, 250)) << "A0 landscape";
+
+    Click(&dialog, QStringLiteral("Portrait"));
+    Click(&dialog, QStringLiteral("Custom paper size"));
+    for (const auto& [width, height, size] :
+         {std::tuple{"1000", "100", QSize(420, 42)}, {"1000", "0", {420, 42}}}) {
+        Type(Find<QLineEdit>(&dialog, "customWidth"), QString::fromLatin1(width));
+        Type(Find<QLineEdit>(&dialog, "customHeight"), QString::fromLatin1(height));
+        Click(Find<QPushButton>(&dialog, "applyCustom"));
+        EXPECT_EQ(frame->size(), size) << "custom " << width << " x " << height << " portrait";
     }
     EXPECT_EQ(papers->currentText(), QStringLiteral("A0 sheet, 841 x 1189 mm"));
     EXPECT_EQ(TestEnv::MessageTexts(),

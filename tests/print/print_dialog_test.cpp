@@ -5,7 +5,6 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,46 +19,20 @@ QString PdfTitle(const QString& pdf) {
     QProcess pdfinfo;
     pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
     pdfinfo.waitForFinished();
-    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
     return QRegularExpression(QStringLiteral("^Title: +(.*)$"), QRegularExpression::MultilineOption)
-        .match(info)
+        .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()))
         .captured(1);
 }
 
 } // namespace
 
-// The dialog opens on the queue's A4 in landscape at slider 5. The queue prints at 300 dpi without
-// unprintable margins, so the page holds 10 x 7 tiles of 350.2 dots starting 2 dots in from the corner; at 30
-// dpi each tile is 35 pixels square. The tile missing from the cache leaves its cell white.
-TEST(PrintDialog, PrintedPageShowsTheTilesWhereTheGridPutsThem) {
+// The dialog opens on the queue's A4 in landscape at slider 5 and stays open after Print, each press sending
+// a job of its own. The queue prints at 300 dpi without unprintable margins, so the page holds 10 x 7 tiles
+// of 350.2 dots starting 2 dots in from the corner; at 30 dpi each tile is 35 pixels square. The tile missing
+// from the cache leaves its cell white.
+TEST(PrintDialog, EachPressOfPrintSendsAPageWithTheTilesWhereTheGridPutsThem) {
     ASSERT_TRUE(PrintQueue::Ready());
     TileCache::Write(10, 7, {1, 1});
-    const int before = PrintQueue::JobCount();
-    CPrintOSM dialog;
-    dialog.show();
-    DialogDriver::Click(&dialog, QStringLiteral("Print"));
-
-    const QString pdf = PrintQueue::WaitForJob(before);
-    ASSERT_FALSE(pdf.isEmpty()) << "no job arrived";
-    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Orvex Trekbuddy map"));
-    const QImage page = PrintQueue::PdfPage(pdf, 30);
-    ASSERT_EQ(page.size(), QSize(351, 248)) << "one A4 landscape page at 30 dpi";
-    for (int row = 0; row < 7; ++row)
-        for (int column = 0; column < 10; ++column) {
-            const QPoint centre(column * 35 + 18, row * 35 + 18);
-            const QRgb expected =
-                column == 1 && row == 1 ? qRgb(255, 255, 255) : TileCache::CellColour(column, row);
-            EXPECT_TRUE(Near(page.pixel(centre), expected))
-                << column << "," << row << " shows " << std::hex << page.pixel(centre);
-        }
-    EXPECT_TRUE(Near(page.pixel(1, 1), TileCache::CellColour(0, 0)))
-        << "the grid starts at the page's corner";
-}
-
-// The dialog stays open after Print, and every press sends a job of its own.
-TEST(PrintDialog, TwoPressesOfPrintMakeTwoJobs) {
-    ASSERT_TRUE(PrintQueue::Ready());
-    TileCache::Write(2, 2);
     const int before = PrintQueue::JobCount();
     CPrintOSM dialog;
     dialog.show();
@@ -67,11 +40,24 @@ TEST(PrintDialog, TwoPressesOfPrintMakeTwoJobs) {
     DialogDriver::Click(&dialog, QStringLiteral("Print"));
     EXPECT_TRUE(dialog.isVisible());
 
-    const QString first = PrintQueue::WaitForJob(before);
+    const QString pdf = PrintQueue::WaitForJob(before);
+    ASSERT_FALSE(pdf.isEmpty()) << "no job arrived";
     const QString second = PrintQueue::WaitForJob(before + 1);
-    ASSERT_FALSE(first.isEmpty());
-    ASSERT_FALSE(second.isEmpty());
-    EXPECT_NE(first, second);
-    for (const QString& pdf : {first, second})
-        EXPECT_FALSE(PrintQueue::PdfPage(pdf, 10).isNull()) << pdf.toStdString();
+    ASSERT_FALSE(second.isEmpty()) << "no second job arrived";
+    EXPECT_NE(pdf, second);
+    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Orvex Trekbuddy map"));
+    for (const QString& job : {pdf, second}) {
+        const QImage page = PrintQueue::PdfPage(job, 30);
+        ASSERT_EQ(page.size(), QSize(351, 248)) << "one A4 landscape page at 30 dpi";
+        for (int row = 0; row < 7; ++row)
+            for (int column = 0; column < 10; ++column) {
+                const QPoint centre(column * 35 + 18, row * 35 + 18);
+                const QRgb expected =
+                    column == 1 && row == 1 ? qRgb(255, 255, 255) : TileCache::CellColour(column, row);
+                EXPECT_TRUE(Near(page.pixel(centre), expected))
+                    << column << "," << row << " shows " << std::hex << page.pixel(centre);
+            }
+        EXPECT_TRUE(Near(page.pixel(1, 1), TileCache::CellColour(0, 0)))
+            << "the grid starts at the page's corner";
+    }
 }

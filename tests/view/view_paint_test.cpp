@@ -1,36 +1,26 @@
-#include "app/tarnwell_app.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
-#include "view/tarnwell_view.h"
+#include "app/running_app.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
-#include <gtest/gtest.h>
 
 namespace {
 
 // Whether painting the map into a red picture left it all red.
 bool PaintsNothing(CTarnwellView& view, bool printing) {
-    QImage picture(view.size(), QImage::Format_RGB32);
-    picture.fill(Qt::red);
+    QImage red(view.size(), QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage picture = red;
     QPainter painter(&picture);
     view.OnDraw(painter, picture.rect(), printing);
     painter.end();
-    return picture == [&] {
-        QImage red(picture.size(), QImage::Format_RGB32);
-        red.fill(Qt::red);
-        return red;
-    }();
+    return picture == red;
 }
 
 } // namespace
 
 TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
     SettingsStore::WriteAtlasFolder(TestEnv::SampleAtlas());
-    CTarnwellApp app;
-    ASSERT_TRUE(app.InitInstance());
+    RunningApp app;
     app.View()->resize(640, 480);
     EXPECT_FALSE(PaintsNothing(*app.View(), false)) << "the Trekbuddy map is drawn on screen";
     EXPECT_TRUE(PaintsNothing(*app.View(), true)) << "a printed Trekbuddy page stays empty";
