@@ -2,6 +2,7 @@
 #include "atlas/calibration_line.h"
 #include "solid_level.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -26,10 +27,10 @@ bool Same(double a, double b) {
 }
 
 // Writes `text` as the calibration file of level 12 and reads it.
-int ReadLevelFile(const std::string& text) {
+void ReadLevelFile(const std::string& text) {
     WriteFile(LevelFolder(QStringLiteral("12")) + QStringLiteral("/12.map"), QByteArray::fromStdString(text));
     Enter(12);
-    return ReadCalibration();
+    EXPECT_EQ(ReadCalibration(), 0);
 }
 
 } // namespace
@@ -79,17 +80,16 @@ TEST(CalibrationLine, ReadsPointLines) {
 TEST(Calibration, ReadsTheLevelFile) {
     // CRLF and LF lines, the last without a line end; a lone CR does not end a line, so Point03 reads
     // Point02's fields.
-    ASSERT_EQ(ReadLevelFile("OziExplorer Map Data File Version 2.2\r\n" + Line() + "\r\n" +
-                            Line("Point02", ",S,", ",W,") + "\r" + Line("Point03") + "\n" +
-                            Line("Point04", ",N,", ",W,")),
-              0);
-    EXPECT_TRUE(g_fPt1Lat == 51.5f && g_fPt1Lon == -1.2f && g_fPt2Lat == -51.5f && g_fPt2Lon == 1.2f);
-    EXPECT_TRUE(g_fPt3Lat == -51.5f && g_fPt4Lat == 51.5f && g_fPt4Lon == 1.2f);
+    ReadLevelFile("OziExplorer Map Data File Version 2.2\r\n" + Line() + "\r\n" +
+                  Line("Point02", ",S,", ",W,") + "\r" + Line("Point03") + "\n" +
+                  Line("Point04", ",N,", ",W,"));
+    EXPECT_EQ((std::array{g_fPt1Lat, g_fPt1Lon, g_fPt2Lat, g_fPt2Lon, g_fPt3Lat, g_fPt4Lat, g_fPt4Lon}),
+              (std::array{51.5f, -1.2f, -51.5f, 1.2f, -51.5f, 51.5f, 1.2f}));
     // No tiles: the position divides by zero, which is fine as it is only shown.
     EXPECT_FALSE(std::isfinite(g_fTbLat) || std::isfinite(g_fTbLon));
 
     // Too few commas end the file: later lines and the missing fields keep their values.
-    ASSERT_EQ(ReadLevelFile("Point02,xy,0,0,in,deg,  52,  15.0\n" + Line("Point03")), 0);
+    ReadLevelFile("Point02,xy,0,0,in,deg,  52,  15.0\n" + Line("Point03"));
     EXPECT_TRUE(g_fPt2Lat == 52.25f && g_fPt2Lon == 1.2f && g_fPt3Lat == -51.5f);
 
     // Pieces of 498: the first ends right after the comma before "E", the second right after the "E"; in the
@@ -99,15 +99,12 @@ TEST(Calibration, ReadsTheLevelFile) {
     line.resize(1494, 'c');
     line += Line("Point04", ",S,");
     line.resize(2000, 'd');
-    ASSERT_EQ(ReadLevelFile(std::string(497 - lastComma, 'x') + Line() + "\n" +
-                            std::string(496 - lastComma, 'x') + Line("Point02") + "\n" + line + "\n"),
-              0);
+    ReadLevelFile(std::string(497 - lastComma, 'x') + Line() + "\n" + std::string(496 - lastComma, 'x') +
+                  Line("Point02") + "\n" + line + "\n");
     EXPECT_TRUE(g_fPt1Lon == 1.2f && g_fPt2Lon == -1.2f && g_fPt3Lat == -51.5f && g_fPt4Lat == -51.5f);
 
     // A NUL before a key hides the rest of its line; other bytes before a key do not.
-    ASSERT_EQ(ReadLevelFile("\xff\xd8\0\r\n\0"s + Line("Point03") + "\n\x7f\xfe\x80" +
-                            Line("Point01", ",S,", ",W,")),
-              0);
+    ReadLevelFile("\xff\xd8\0\r\n\0"s + Line("Point03") + "\n\x7f\xfe\x80" + Line("Point01", ",S,", ",W,"));
     EXPECT_TRUE(g_fPt3Lat == -51.5f && g_fPt1Lat == -51.5f);
 }
 

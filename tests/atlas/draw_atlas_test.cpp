@@ -2,8 +2,40 @@
 #include "solid_level.h"
 
 #include <cmath>
+#include <cstdio>
+#include <jpeglib.h>
+#include <vector>
 
 using namespace SolidLevel;
+
+namespace {
+
+// A 256 x 256 JPEG tile of one CMYK colour, written by libjpeg (Qt writes no CMYK); Adobe-style inverted
+// values, as Qt's reader takes them: (255, 0, 0, 255) is red.
+void WriteCmykTile(const QString& path, std::array<uchar, 4> cmyk) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    ASSERT_TRUE(file);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr error{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = info.image_height = 256;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<uchar> row(256 * 4);
+    for (size_t i = 0; i < row.size(); ++i)
+        row[i] = cmyk[i % 4];
+    std::vector<JSAMPROW> rows(256, row.data());
+    jpeg_write_scanlines(&info, rows.data(), 256);
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+}
+
+} // namespace
 
 TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAbove) {
     Write(QStringLiteral("12"), 10, 8);
@@ -11,26 +43,26 @@ TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAbove) 
     g_nTbX = 1;
     QImage image = Render(600, 500);
     // One pixel of the first tiles is lost at the top left; the edges of the cells fall one pixel early.
-    const std::array<int, 4> cells[] = {{0, 32, 1, 0},    {254, 100, 1, 0}, {255, 100, 2, 0},
-                                        {100, 287, 1, 0}, {100, 288, 1, 1}, {561, 338, 3, 1}};
+    // Column -1 stands for black.
+    const std::array<int, 4> cells[] = {{0, 32, 1, 0},    {254, 100, 1, 0},  {255, 100, 2, 0},
+                                        {100, 287, 1, 0}, {100, 288, 1, 1},  {561, 338, 3, 1},
+                                        {100, 31, -1, 0}, {599, 100, -1, 0}, {100, 499, -1, 0}};
     for (const auto& [x, y, column, row] : cells)
-        EXPECT_EQ(image.pixel(x, y), CellColour(column, row)) << x << ", " << y;
-    for (const QPoint black : {QPoint(100, 31), QPoint(599, 100), QPoint(100, 499)})
-        EXPECT_EQ(image.pixel(black), kBlack) << black.x() << ", " << black.y();
+        EXPECT_EQ(image.pixel(x, y), column < 0 ? kBlack : CellColour(column, row)) << x << ", " << y;
     EXPECT_TRUE(HasWhite(image, QRect(80, 0, 40, 32))) << "zoom number";
     EXPECT_TRUE(HasWhite(image, QRect(410, 7, 180, 16))) << "status text";
     EXPECT_EQ(g_bMoved, 0);
 
     g_nTbX = 0;
     image = Render(2700, 1900);
-    EXPECT_EQ(image.pixel(CellPoint(7, 5)), CellColour(7, 5));
-    EXPECT_EQ(image.pixel(CellPoint(8, 0)), kBlack);
-    EXPECT_EQ(image.pixel(CellPoint(0, 6)), kBlack);
+    EXPECT_EQ((std::array{image.pixel(CellPoint(7, 5)), image.pixel(CellPoint(8, 0)),
+                          image.pixel(CellPoint(0, 6))}),
+              (std::array{CellColour(7, 5), kBlack, kBlack}));
 
     // A clip box away from the origin gets the whole layout from its corner.
     image = Render(700, 500, QRect(100, 50, 600, 450));
-    EXPECT_EQ(image.pixel(50, 40), kUntouched);
-    EXPECT_EQ(image.pixel(QPoint(100, 50) + CellPoint(1, 0)), CellColour(1, 0));
+    EXPECT_EQ((std::array{image.pixel(50, 40), image.pixel(QPoint(100, 50) + CellPoint(1, 0))}),
+              (std::array{kUntouched, CellColour(1, 0)}));
     EXPECT_TRUE(TestEnv::Messages().isEmpty());
     EXPECT_EQ(Render(64, 64, QRect(0, 0, 1 << 20, 1 << 20)).pixel(10, 40), kUntouched);
     EXPECT_EQ(TestEnv::MessageTexts(), QStringList{QStringLiteral("Error could not CreateCompatibleBitmap")});
@@ -64,13 +96,26 @@ TEST(DrawAtlas, NarrowCorruptAndHugeTilesLeaveBlack) {
     WriteFile(level + QStringLiteral("/set/t_256_0.png"), "\x89PNG\r\n\x1a\nnot a picture");
     Enter(12);
     const QImage image = Render(900, 600);
-    EXPECT_EQ(image.pixel(CellPoint(1, 0)), kBlack);
-    EXPECT_EQ(image.pixel(CellPoint(2, 0, 50, 50)), CellColour(2, 0));
-    EXPECT_EQ(image.pixel(CellPoint(2, 0, 150, 50)), kBlack);
-    EXPECT_EQ(image.pixel(CellPoint(0, 1, 10, 3)), kBlack);
+    EXPECT_EQ((std::array{image.pixel(CellPoint(1, 0)), image.pixel(CellPoint(2, 0, 50, 50)),
+                          image.pixel(CellPoint(2, 0, 150, 50)), image.pixel(CellPoint(0, 1, 10, 3))}),
+              (std::array{kBlack, CellColour(2, 0), kBlack, kBlack}));
     g_nTbY = 1;
     Render(900, 600);
     EXPECT_EQ(g_bMoved, 1) << "a tile too big to draw does not count as drawn";
+}
+
+TEST(DrawAtlas, JpegTilesOfEveryColourModelDrawInTheirColours) {
+    const QString level = LevelFolder(QStringLiteral("12"));
+    WriteTile(level, 0, 0, QSize(256, 256), "jpg");
+    QImage grey(256, 256, QImage::Format_Grayscale8);
+    grey.fill(qRgb(90, 90, 90));
+    ASSERT_TRUE(grey.save(level + QStringLiteral("/set/t_256_0.jpg")));
+    WriteCmykTile(level + QStringLiteral("/set/t_512_0.jpg"), {255, 0, 0, 255});
+    Enter(12);
+    const QImage image = Render(900, 600);
+    for (const auto& [column, colour] :
+         {std::pair{0, CellColour(0, 0)}, {1, qRgb(90, 90, 90)}, {2, qRgb(255, 0, 0)}})
+        EXPECT_TRUE(Shows(image, CellPoint(column, 0), colour)) << column;
 }
 
 TEST(TileStatusText, ShowsSixDecimalsAndNamesNonFiniteValues) {
