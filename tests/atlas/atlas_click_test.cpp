@@ -1,6 +1,5 @@
 #include "atlas/atlas_click.h"
 #include "dialogs/dialog_driver.h"
-#include "shown_view.h"
 #include "solid_level.h"
 
 #include <QDialog>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/tarnwell_doc.h"
 #include "atlas/level_folder.h"
 #include "atlas/trekbuddy.h"
 #include "atlas_builder.h"
@@ -7,6 +8,7 @@
 #include "state/settings_store.h"
 #include "support/test_env.h"
 #include "support/tile_cache.h"
+#include "view/tarnwell_view.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +78,19 @@ inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb 
     return ::testing::AssertionFailure()
            << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
+
+// The program's view shown at `size` and, unless told otherwise, initialised as at start-up.
+struct ShownView {
+    CTarnwellDoc document;
+    CTarnwellView view{&document};
+
+    explicit ShownView(QSize size, bool initialise = true) {
+        view.resize(size);
+        view.show();
+        if (initialise)
+            view.OnInitialUpdate();
+    }
+};
 
 inline void Enter(quint32 zoom) {
     g_nZoom = zoom;
