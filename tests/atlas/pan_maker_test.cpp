@@ -6,6 +6,8 @@
 
 using namespace SolidLevel;
 
+const PanProgress kIgnore = [](int) {};
+
 TEST(PanMaker, EveryTileShrinksIntoItsCellOfAJpegWhateverTheTileFormat) {
     for (const char* format : {"jpg", "png"}) {
         const QString level = Write(QLatin1String(format), 10, 5, format);
@@ -34,7 +36,7 @@ TEST(PanMaker, OnlyTheFirstFourHundredColumnsAndRowsAreDrawn) {
         const auto along = [wide](int a, int b) { return wide ? QPoint(a, b) : QPoint(b, a); };
         const QString level = LevelFolder(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
         ASSERT_TRUE(AtlasBuilder::WriteLinkedLevel(level, along(401, 2).x(), along(401, 2).y(), {white}));
-        EXPECT_EQ(MakePanImage(level, [](int) {}), QStringList());
+        EXPECT_EQ(MakePanImage(level, kIgnore), QStringList());
         const QImage pan(level + QStringLiteral("/pan.jpg"));
         EXPECT_EQ(QPoint(pan.width(), pan.height()), along(401 * 80, 160));
         EXPECT_TRUE(Shows(pan, along(399 * 80 + 79, 120), qRgb(255, 255, 255)));
@@ -53,13 +55,9 @@ TEST(PanMaker, ARunThatCannotFinishKeepsTheOldPanImageAndSaysWhy) {
             part.removeRecursively();
         else
             part.mkpath(QStringLiteral("in the way"));
+        const QString why = QStringLiteral("The pan.jpg file could not be written in\n%1\n\nIs a directory.");
         const std::atomic_bool stop{stopped};
-        EXPECT_EQ(MakePanImage(
-                      level, [](int) {}, stop),
-                  stopped ? QStringList()
-                          : QStringList{QStringLiteral(
-                                            "The pan.jpg file could not be written in\n%1\n\nIs a directory.")
-                                            .arg(level)});
+        EXPECT_EQ(MakePanImage(level, kIgnore, stop), stopped ? QStringList() : QStringList{why.arg(level)});
         QFile old(pan);
         EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "the old pan image");
         EXPECT_EQ(
