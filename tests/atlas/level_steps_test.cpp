@@ -1,6 +1,7 @@
 #include "atlas/level_steps.h"
 #include "solid_level.h"
 
+#include <array>
 #include <limits>
 #include <tuple>
 
@@ -12,6 +13,11 @@ const AtlasBuilder::Corners kCorners{52.0, 51.0, 1.0, 0.0};
 constexpr qint32 kMax = std::numeric_limits<qint32>::max();
 constexpr qint32 kMin = std::numeric_limits<qint32>::min();
 
+// The zoom, the stored zoom, the position and the move flag.
+std::array<qint32, 5> Where() {
+    return {qint32(g_nZoom), SettingsStore::ReadAtlasZoom().value_or(-1), g_nTbX, g_nTbY, g_bMoved};
+}
+
 } // namespace
 
 TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
@@ -21,38 +27,34 @@ TEST(LevelSteps, KeepTheSameRelativePlaceAcrossLevels) {
     Enter(12);
     std::tie(g_nTbX, g_nTbY, g_bMoved) = std::tuple{4, 3, 1};
     EXPECT_EQ(AtlasZoomIn().title, QStringLiteral("Orvex Trekbuddy Fine 13.map"));
-    EXPECT_TRUE(g_nZoom == 13 && SettingsStore::ReadAtlasZoom() == 13 && g_bMoved == 0);
-    EXPECT_TRUE(g_nTbX == 7 && g_nTbY == 6) << g_nTbX << ", " << g_nTbY; // not 8: single-precision rounding
+    EXPECT_EQ(Where(), (std::array{13, 13, 7, 6, 0})) << "x 7, not 8: single-precision rounding";
 
-    // Not moved since: the corners of the last parse stay in use.
+    // Not moved since: the corners of the last parse stay in use, 7 x 10 / 20 and 8 - 10 x 8 / 16.
     g_fPt1Lat = 53.0f;
     EXPECT_EQ(AtlasZoomOut().title, QStringLiteral("Orvex Trekbuddy 12.map"));
     EXPECT_EQ(g_fPt1Lat, 53.0f);
-    // 7 x 10 / 20 and 8 - 10 x 8 / 16 with the corners of the last parse.
-    EXPECT_TRUE(g_nZoom == 12 && g_nTbX == 3 && g_nTbY == 3) << g_nTbX << ", " << g_nTbY;
+    EXPECT_EQ(Where(), (std::array{12, 12, 3, 3, 0}));
 
     // A level without calibration file starts at its top-left tile and keeps the title.
+    g_bMoved = 1;
     const LevelStep step = AtlasZoomOut();
-    EXPECT_TRUE(step.zoom == 11 && !step.title && SettingsStore::ReadAtlasZoom() == 11);
-    EXPECT_TRUE(g_nTbX == 0 && g_nTbY == 0);
+    EXPECT_TRUE(step.zoom == 11 && !step.title);
+    EXPECT_EQ(Where(), (std::array{11, 11, 0, 0, 0}));
     std::optional<QString> title;
     EXPECT_EQ(RepositionAfterLevelStep(title), -1);
 
     // No level ends in 18, yet the zoom changes; at level 0 the step out only clears the move flag.
     g_nZoom = 17;
     EXPECT_EQ(AtlasZoomIn().zoom, 18u);
-    EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 18);
-    g_nZoom = 0;
-    g_bMoved = 1;
+    std::tie(g_nZoom, g_nTbX, g_bMoved) = std::tuple{0u, 2, 1};
     EXPECT_EQ(AtlasZoomOut().zoom, 0u);
-    EXPECT_TRUE(g_nZoom == 0 && g_bMoved == 0 && SettingsStore::ReadAtlasZoom() == 18);
+    EXPECT_EQ(Where(), (std::array{0, 18, 2, 0, 0}));
 }
 
 TEST(LevelSteps, RepositionKeepsTilesDefined) {
     WriteTiledLevel(QStringLiteral("13"), 20, 16, kCorners);
     Enter(13);
-    const float inf = std::numeric_limits<float>::infinity();
-    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
     // Corners (lat 1, lat 4, lon 1, lon 2), the old level's size and position, the new position.
     const struct {
         float lat1, lat4, lon1, lon2;
