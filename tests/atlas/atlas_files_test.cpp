@@ -13,9 +13,7 @@ using namespace std::string_literals;
 
 namespace {
 
-const float kUnset = -99.0f;
-const float kInf = std::numeric_limits<float>::infinity();
-const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kUnset = -99.0f, kInf = std::numeric_limits<float>::infinity(), kNaN = std::nanf("");
 
 // A point line as most atlas tools write it: 51 deg 30' N, 1 deg 12' E unless told otherwise.
 std::string Line(const char* key = "Point01", const char* lat = ",N,", const char* lon = ",E,") {
