@@ -114,8 +114,7 @@ TEST(Calibration, PositionOfTheTopLeftTileAndMissingFiles) {
                   "Point03,xy,0,0,in,deg,50,0,N,2,0,W\nPoint04,xy,0,0,in,deg,51,0,N,3,0,W\n");
     std::tie(g_nTbX, g_nTbY) = std::tuple{4, 3};
     ASSERT_EQ(ReadCalibration(), 0);
-    EXPECT_FLOAT_EQ(g_fTbLat, 51.625f);
-    EXPECT_FLOAT_EQ(g_fTbLon, 0.6f);
+    EXPECT_EQ((std::array{g_fTbLat, g_fTbLon}), (std::array{51.625f, 0.6f}));
     g_nTbY = std::numeric_limits<qint32>::min(); // must not overflow the int arithmetic
     ASSERT_EQ(ReadCalibration(), 0);
     EXPECT_FLOAT_EQ(g_fTbLat, (8.0f + 2147483648.0f) / 8.0f + 51.0f);

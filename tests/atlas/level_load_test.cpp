@@ -51,9 +51,8 @@ TEST(LevelFolder, ExactNameWinsThenTheFirstListedSuffixThenThePatternItself) {
 TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
     g_nZoom = 12;
     g_szAtlasFolder = QStringLiteral("old");
-    EXPECT_FALSE(GetLevelFolder());
-    EXPECT_TRUE(g_szAtlasFolder.isEmpty());
-    EXPECT_FALSE(FindLevelFolder());
+    EXPECT_EQ((std::array{bool(GetLevelFolder()), g_szAtlasFolder.isEmpty(), bool(FindLevelFolder())}),
+              (std::array{false, true, false}));
     EXPECT_TRUE(SettingsStore::KeyExists()) << "the printing look-up creates the key";
     EXPECT_TRUE(TestEnv::Messages().isEmpty());
 }
@@ -61,8 +60,7 @@ TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
 TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
     TestEnv::BlockSettingsStore();
     g_wszLevelFolder = QStringLiteral("old");
-    EXPECT_FALSE(FindLevelFolder());
-    EXPECT_TRUE(g_wszLevelFolder.isEmpty());
+    EXPECT_EQ((std::array{bool(FindLevelFolder()), g_wszLevelFolder.isEmpty()}), (std::array{false, true}));
     EXPECT_EQ(TestEnv::MessageTexts(),
               QStringList{QStringLiteral("An error occurred opening or creating the settings file\n") +
                           qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});

@@ -48,8 +48,7 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     OnAtlasClick(QPoint(400, 232), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{10, 5}));
     // The click reads the calibration again: the status shows where the new top-left tile lies.
-    EXPECT_FLOAT_EQ(g_fTbLat, 50.75f);
-    EXPECT_FLOAT_EQ(g_fTbLon, -1.5f);
+    EXPECT_EQ((std::array{g_fTbLat, g_fTbLon}), (std::array{50.75f, -1.5f}));
 
     // A shown size that is not a number gives column 0; a huge image height the largest row, not garbage.
     const qint32 last = std::numeric_limits<qint32>::max();
