@@ -74,7 +74,6 @@ TEST(LevelSteps, RepositionKeepsTilesDefined) {
             std::tuple(c.cols, c.rows, c.prevX, c.prevY);
         std::optional<QString> title;
         ASSERT_EQ(RepositionAfterLevelStep(title), 0);
-        EXPECT_TRUE(g_nTbX == c.x && g_nTbY == c.y)
-            << c.prevX << ", " << c.prevY << " -> " << g_nTbX << ", " << g_nTbY;
+        EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{c.x, c.y})) << c.prevX << ", " << c.prevY;
     }
 }

@@ -28,10 +28,7 @@ TEST(PanView, ATallImageFillsTheHeightAndAClickPicksItsTile) {
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
-    const QString level = Write(QStringLiteral("12"), 4, 4);
-    WriteFile(level + QStringLiteral("/12.map"),
-              AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 1024, 1024, {52.0, 51.0, 1.0, 0.0})
-                  .toLatin1());
+    WriteTiledLevel(QStringLiteral("12"), 4, 4, {52.0, 51.0, 1.0, 0.0});
     Enter(12);
     g_bPanView = 1;
     const QImage missing = Render(800, 600);
@@ -58,7 +55,7 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
 
     // A pan image that cannot be read is not reported as missing, but the same hints follow.
-    WriteFile(level + QStringLiteral("/pan.jpg"), "\xff\xd8\xff not really a JPEG");
+    WriteFile(g_szAtlasFolder + QStringLiteral("/pan.jpg"), "\xff\xd8\xff not really a JPEG");
     g_bPanView = 1;
     const QImage unreadable = Render(800, 600);
     EXPECT_TRUE(HasWhite(unreadable, QRect(50, 100, 700, 40)));

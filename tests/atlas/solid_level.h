@@ -72,10 +72,9 @@ inline QString Write(const QString& name, int columns, int rows, const char* for
 // Whether the pixel at `point` is `colour`, give or take the noise of JPEG coding.
 inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb colour) {
     const QRgb pixel = image.pixel(point);
-    if (std::max({std::abs(qRed(pixel) - qRed(colour)), std::abs(qGreen(pixel) - qGreen(colour)),
-                  std::abs(qBlue(pixel) - qBlue(colour))}) <= 6)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
+    const int off = std::max({std::abs(qRed(pixel) - qRed(colour)), std::abs(qGreen(pixel) - qGreen(colour)),
+                              std::abs(qBlue(pixel) - qBlue(colour))});
+    return (off <= 6 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
            << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
 
