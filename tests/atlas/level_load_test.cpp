@@ -1,6 +1,5 @@
 #include "atlas/level_folder.h"
 #include "atlas/tile_count.h"
-#include "atlas_builder.h"
 #include "solid_level.h"
 
 #include <array>
@@ -48,15 +47,6 @@ TEST(LevelFolder, ExactNameWinsThenTheFirstListedSuffixThenThePatternItself) {
     EXPECT_EQ(FindLevelFolder(), atlas + QLatin1Char('/') + QString::fromStdString(first));
 }
 
-TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmpty) {
-    g_nZoom = 12;
-    g_szAtlasFolder = QStringLiteral("old");
-    EXPECT_EQ((std::array{bool(GetLevelFolder()), g_szAtlasFolder.isEmpty(), bool(FindLevelFolder())}),
-              (std::array{false, true, false}));
-    EXPECT_TRUE(SettingsStore::KeyExists()) << "the printing look-up creates the key";
-    EXPECT_TRUE(TestEnv::Messages().isEmpty());
-}
-
 TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
     TestEnv::BlockSettingsStore();
     g_wszLevelFolder = QStringLiteral("old");
@@ -66,7 +56,13 @@ TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
                           qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});
 }
 
-TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeAndCountsByItUnderAnyFolderName) {
+TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmptyOneTakesTheFirstTileSizeAndCountsByItUnderAnyName) {
+    std::tie(g_nZoom, g_szAtlasFolder) = std::tuple{12u, QStringLiteral("old")};
+    EXPECT_EQ((std::array{bool(GetLevelFolder()), g_szAtlasFolder.isEmpty(), bool(FindLevelFolder())}),
+              (std::array{false, true, false}));
+    EXPECT_TRUE(SettingsStore::KeyExists()) << "the printing look-up creates the key";
+    EXPECT_TRUE(TestEnv::Messages().isEmpty());
+
     const QString atlas = TestEnv::TempFolder() + QStringLiteral("/Карты/Λευκάδα/") +
                           QStringList(4, QString(100, QChar(u'ж'))).join(QLatin1Char('/'));
     AtlasBuilder::Level level{QStringLiteral("Layer 14"), 10, 2, QSize(200, 100)};
@@ -86,7 +82,7 @@ TEST(LevelFolder, LoadLevelTakesTheFirstTileSizeAndCountsByItUnderAnyFolderName)
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256)) << "no level: the default size";
 }
 
-TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
+TEST(TileCount, HalvingSearchUpTo512OnlyProbedNamesCountAndTheFirstTileGivesTheSize) {
     const QString set = SetFolder();
     Enter(12);
     int made = 1;
@@ -104,10 +100,8 @@ TEST(TileCount, HalvingSearchCountsUpTo512AndOnlyProbedNamesCount) {
     EXPECT_EQ(CountTileColumns(), 10) << "column 5 is never probed";
     QFile::remove(set + QStringLiteral("t_2048_0.jpg"));
     EXPECT_EQ(CTileCount().CountTileColumns(g_szAtlasFolder), 8) << "column 8 is; changes show at once";
-}
 
-TEST(TileCount, EmptySetUnreadableFirstTileAndNamesWithoutUnderscore) {
-    const QString set = SetFolder({});
+    SetFolder({});
     Enter(12);
     EXPECT_EQ(Counted(), (std::array{0, 0, 256, 256}));
 

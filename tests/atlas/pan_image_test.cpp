@@ -1,7 +1,6 @@
 #include "atlas/atlas_click.h"
 #include "atlas/jpeg_strip_writer.h"
 #include "atlas/pan_maker.h"
-#include "atlas_builder.h"
 #include "solid_level.h"
 
 #include <QImageReader>
