@@ -155,8 +155,8 @@ TEST(SafeRead, FifosDevicesAndFilesOverTheLimitCountAsMissing) {
                 FAIL() << "no file larger than any tile";
         }
         Enter(12);
-        EXPECT_EQ(ReadCalibration(), -1) << kind;
-        EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256)) << kind;
+        EXPECT_EQ((std::array{ReadCalibration(), g_nTileWidth, g_nTileHeight}), (std::array{-1, 256, 256}))
+            << kind;
         // Back at the first tile's own size, the paint skips both files and draws the rest.
         g_nTileWidth = g_nTileHeight = 16;
         const QImage image = Render(100, 100);

@@ -89,8 +89,7 @@ TEST(AtlasMoves, CentreEndAndPagesStayInTheLevel) {
             << from << (down ? " down" : " up");
     }
     // Without a tile height or a client height there is nothing to page by.
-    g_nTbY = 5;
-    g_nTileHeight = 0;
+    std::tie(g_nTbY, g_nTileHeight) = std::tuple{5, 0};
     AtlasPageDown(700);
     g_nTileHeight = 256;
     AtlasPageUp(255);
