@@ -12,15 +12,13 @@ using namespace SolidLevel;
 TEST(PanView, ATallImageFillsTheHeightAndAClickPicksItsTile) {
     const QString panFile = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
     Enter(12);
-    QImage pan(400, 800, QImage::Format_RGB32);
-    pan.fill(Qt::red);
     // Saved as PNG under the .jpg name: read by content, whatever the name says.
-    ASSERT_TRUE(pan.save(panFile, "PNG"));
+    ASSERT_TRUE(TileCache::SolidTile(0, 0, QSize(400, 800)).save(panFile, "PNG"));
     g_bPanView = 1;
     const QImage image = Render(800, 600);
     EXPECT_TRUE(HasWhite(image, QRect(19, 4, 400, 12))) << "header";
     EXPECT_EQ((std::array{image.pixel(0, 33), image.pixel(290, 300), image.pixel(310, 300)}),
-              (std::array<QRgb, 3>{0xffff0000, 0xffff0000, kBlack}));
+              (std::array{CellColour(0, 0), CellColour(0, 0), kBlack}));
     // Right of the 300 px wide image is one past the last column; 68 / 600 * 800 = 90.7 is row 1.
     OnAtlasClick(QPoint(700, 100), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{5, 1, 0, 0}));
@@ -35,16 +33,15 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     // Never an image yet: the view's size stands in and every click goes to the first tile.
     g_nTbX = 3;
     OnAtlasClick(QPoint(700, 500), QSize(800, 600));
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, 0}));
-    EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 600.0f}));
+    EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fPanShownWidth, g_fPanShownHeight),
+              std::tuple(0, 0, 800.0f, 600.0f));
 
     std::tie(g_nPanImageWidth, g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{1600, 800, 800.0f, 400.0f, 1};
     Render(800, 600);
     OnAtlasClick(QPoint(400, 232), QSize(800, 600));
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{10, 5}));
     // The click reads the calibration again: the status shows where the new top-left tile lies.
-    EXPECT_EQ((std::array{g_fTbLat, g_fTbLon}), (std::array{50.75f, -1.5f}));
+    EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fTbLat, g_fTbLon), std::tuple(10, 5, 50.75f, -1.5f));
 
     // A shown size that is not a number gives column 0; a huge image height the largest row, not garbage.
     const qint32 last = std::numeric_limits<qint32>::max();
@@ -69,12 +66,11 @@ TEST(PanView, AHugeWideImageFillsTheWidthAndAClickPicksItsTile) {
     // 512 x 40 cells, red then blue: far beyond what a whole decoded image may take, shown 800 x 62.5.
     // Written through the strip writer, so no image of the whole size is ever in memory.
     std::FILE* file = std::fopen(QFile::encodeName(level + QStringLiteral("/pan.jpg")).constData(), "wb");
-    ASSERT_NE(file, nullptr);
     std::vector<unsigned char> band(40960 * 3 * 16);
     for (size_t i = 0; i < band.size(); i += 3)
         band[i + (i / 3 % 40960 < 20480 ? 0 : 2)] = 255;
     JpegStripWriter writer;
-    ASSERT_TRUE(writer.Start(file, QSize(40960, 3200)));
+    ASSERT_TRUE(file && writer.Start(file, QSize(40960, 3200)));
     for (int y = 0; y < 3200; y += 16)
         ASSERT_TRUE(writer.WriteRows(band.data(), 16));
     ASSERT_TRUE(writer.Finish());
