@@ -77,8 +77,7 @@ TEST(CalibrationLine, ReadsPointLines) {
 }
 
 TEST(Calibration, ReadsTheLevelFile) {
-    // CRLF and LF lines, the last without a line end; a lone CR does not end a line, so Point03 reads
-    // Point02's fields.
+    // CRLF and LF lines, the last without an end; a lone CR ends no line, so Point03 reads Point02's fields.
     ReadLevelFile("OziExplorer Map Data File Version 2.2\r\n" + Line() + "\r\n" +
                   Line("Point02", ",S,", ",W,") + "\r" + Line("Point03") + "\n" +
                   Line("Point04", ",N,", ",W,"));

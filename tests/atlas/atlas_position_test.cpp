@@ -22,9 +22,8 @@ Position ClickAt(CTarnwellView& view, int x, int y, Position start = {2, 2, 0, 0
 } // namespace
 
 TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
-    Write(QStringLiteral("12"), 3, 3);
-    Write(QStringLiteral("13"), 4, 4);
-    Write(QStringLiteral("11"), 1, 1);
+    for (const auto& [name, side] : {std::pair{"12", 3}, {"13", 4}, {"11", 1}})
+        Write(QLatin1String(name), side, side);
     ShownView shown(QSize(800, 600));
     std::tie(g_nTbX, g_nTileWidth) = std::tuple{2, 7};
     QString title;

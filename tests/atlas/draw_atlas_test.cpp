@@ -10,8 +10,7 @@ using namespace SolidLevel;
 
 namespace {
 
-// A 256 x 256 JPEG tile of one CMYK colour, written by libjpeg (Qt writes no CMYK); Adobe-style inverted
-// values, as Qt's reader takes them: (255, 0, 0, 255) is red.
+// A 256 x 256 CMYK JPEG tile (Qt writes none), Adobe-inverted as Qt reads it: (255, 0, 0, 255) is red.
 void WriteCmykTile(const QString& path, std::array<uchar, 4> cmyk) {
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
     ASSERT_TRUE(file);
@@ -37,13 +36,12 @@ void WriteCmykTile(const QString& path, std::array<uchar, 4> cmyk) {
 
 } // namespace
 
-TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAbove) {
+TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAboveWithItsStatusText) {
     Write(QStringLiteral("12"), 10, 8);
     Enter(12);
     g_nTbX = 1;
     QImage image = Render(600, 500);
-    // One pixel of the first tiles is lost at the top left; the edges of the cells fall one pixel early.
-    // Column -1 stands for black.
+    // Column -1 is black; the first tiles lose a pixel at the top left, cell edges fall a pixel early.
     const std::array<int, 4> cells[] = {{0, 32, 1, 0},    {254, 100, 1, 0},  {255, 100, 2, 0},
                                         {100, 287, 1, 0}, {100, 288, 1, 1},  {561, 338, 3, 1},
                                         {100, 31, -1, 0}, {599, 100, -1, 0}, {100, 499, -1, 0}};
@@ -63,9 +61,12 @@ TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAbove) 
     image = Render(700, 500, QRect(100, 50, 600, 450));
     EXPECT_EQ((std::array{image.pixel(50, 40), image.pixel(QPoint(100, 50) + CellPoint(1, 0))}),
               (std::array{kUntouched, CellColour(1, 0)}));
-    EXPECT_TRUE(TestEnv::Messages().isEmpty());
     EXPECT_EQ(Render(64, 64, QRect(0, 0, 1 << 20, 1 << 20)).pixel(10, 40), kUntouched);
     EXPECT_EQ(TestEnv::MessageTexts(), QStringList{QStringLiteral("Error could not CreateCompatibleBitmap")});
+
+    EXPECT_EQ(TileStatusText(3, -4, 51.5f, -1.25f), QStringLiteral("Tile  X 3, Y -4, 51.500000   -1.250000"));
+    EXPECT_EQ(TileStatusText(0, 0, NAN, -NAN), QStringLiteral("Tile  X 0, Y 0, nan   nan"));
+    EXPECT_EQ(TileStatusText(0, 0, INFINITY, -INFINITY), QStringLiteral("Tile  X 0, Y 0, inf   -inf"));
 }
 
 TEST(DrawAtlas, NotesAnUnsetFolderAndAPositionOutsideTheLevelAndPullsBack) {
@@ -116,10 +117,4 @@ TEST(DrawAtlas, JpegTilesOfEveryColourModelDrawInTheirColours) {
     for (const auto& [column, colour] :
          {std::pair{0, CellColour(0, 0)}, {1, qRgb(90, 90, 90)}, {2, qRgb(255, 0, 0)}})
         EXPECT_TRUE(Shows(image, CellPoint(column, 0), colour)) << column;
-}
-
-TEST(TileStatusText, ShowsSixDecimalsAndNamesNonFiniteValues) {
-    EXPECT_EQ(TileStatusText(3, -4, 51.5f, -1.25f), QStringLiteral("Tile  X 3, Y -4, 51.500000   -1.250000"));
-    EXPECT_EQ(TileStatusText(0, 0, NAN, -NAN), QStringLiteral("Tile  X 0, Y 0, nan   nan"));
-    EXPECT_EQ(TileStatusText(0, 0, INFINITY, -INFINITY), QStringLiteral("Tile  X 0, Y 0, inf   -inf"));
 }

@@ -9,8 +9,7 @@ using namespace SolidLevel;
 
 namespace {
 
-// The set folder of level 12, emptied and holding a real first tile `first` of `size` (the probes test names
-// only, so other tiles may be empty files).
+// Level 12's set folder, emptied, with a real first tile `first` of `size`; the probes test names only.
 QString SetFolder(const QString& first = QStringLiteral("t_0_0.jpg"), QSize size = {256, 256}) {
     const QString set = LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/");
     QDir(set).removeRecursively();
@@ -77,8 +76,7 @@ TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmptyOneTakesTheFirstTileSizeAndCou
               (std::array{0, 0, 32}));
     EXPECT_EQ(FindLevelFolder(), atlas + QStringLiteral("/Layer 14"));
 
-    g_nZoom = 15;
-    LoadLevel();
+    Enter(15);
     EXPECT_EQ(QSize(g_nTileWidth, g_nTileHeight), QSize(256, 256)) << "no level: the default size";
 }
 

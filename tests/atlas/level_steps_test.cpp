@@ -10,8 +10,7 @@ using namespace SolidLevel;
 namespace {
 
 const AtlasBuilder::Corners kCorners{52.0, 51.0, 1.0, 0.0};
-constexpr qint32 kMax = std::numeric_limits<qint32>::max();
-constexpr qint32 kMin = std::numeric_limits<qint32>::min();
+constexpr qint32 kMax = std::numeric_limits<qint32>::max(), kMin = std::numeric_limits<qint32>::min();
 
 // The zoom, the stored zoom, the position and the move flag.
 std::array<qint32, 5> Where() {

@@ -63,8 +63,7 @@ TEST(PanView, AHugeWideImageFillsTheWidthAndAClickPicksItsTile) {
     const QString level = LevelFolder(QStringLiteral("12"));
     Enter(12);
     g_bPanView = 1;
-    // 512 x 40 cells, red then blue: far beyond what a whole decoded image may take, shown 800 x 62.5.
-    // Written through the strip writer, so no image of the whole size is ever in memory.
+    // 512 x 40 cells, red then blue, too big to decode whole, shown 800 x 62.5; written a strip at a time.
     std::FILE* file = std::fopen(QFile::encodeName(level + QStringLiteral("/pan.jpg")).constData(), "wb");
     std::vector<unsigned char> band(40960 * 3 * 16);
     for (size_t i = 0; i < band.size(); i += 3)
