@@ -56,11 +56,7 @@ TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
 }
 
 TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne) {
-    const struct {
-        const char* typed;
-        Osm from;
-        Osm to;
-    } cases[] = {
+    const std::tuple<const char*, Osm, Osm> cases[] = {
         {"10", {12, 2032, 1362}, {10, 508, 340}},
         {"  +14 levels", {12, 2032, 1362}, {14, 8128, 5448}},
         {"abc", {12, 2032, 1362}, {0, 0, 0}},
@@ -71,23 +67,22 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
         {"-0", {12, 2032, 1362}, {0, 0, 0}},
         {" -3", {12, 2032, 1362}, {12, 2032, 1362}},
     };
-    for (const auto& c : cases) {
-        SetOsm(c.from);
+    for (const auto& [typed, from, to] : cases) {
+        SetOsm(from);
         CAtlasZoom dialog;
         dialog.open();
-        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(c.typed));
+        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(typed));
         Click(&dialog, QStringLiteral("OK"));
-        EXPECT_EQ(dialog.isVisible(), c.to == c.from) << c.typed << ": only a refused zoom keeps the dialog";
-        EXPECT_EQ(CurrentOsm(), c.to) << c.typed;
+        EXPECT_EQ(dialog.isVisible(), to == from) << typed << ": only a refused zoom keeps the dialog";
+        EXPECT_EQ(CurrentOsm(), to) << typed;
     }
-    ASSERT_EQ(TestEnv::Messages().size(), 1);
+    ASSERT_EQ(TestEnv::MessageTexts(),
+              QStringList(QStringLiteral(
+                  "A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13.")));
     EXPECT_EQ(TestEnv::Messages().first().title, kAppTitle);
-    EXPECT_EQ(TestEnv::Messages().first().text,
-              QStringLiteral("A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13."));
 }
 
-// The zoom command starts from the OSM default unless the OSM map is shown, with its dialog on the map
-// window.
+// The command's dialog sits on the map window.
 TEST(AtlasZoomDialog, TheCommandStartsFromTheOsmDefaultUnlessTheOsmMapIsShown) {
     QWidget window;
     g_pMapWnd = new QWidget(&window);
