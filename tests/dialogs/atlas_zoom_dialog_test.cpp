@@ -13,10 +13,6 @@ namespace {
 // Zoom, column, row of the OSM map.
 using Osm = std::tuple<quint32, qint32, qint32>;
 
-void SetOsm(const Osm& osm) {
-    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = osm;
-}
-
 Osm CurrentOsm() {
     return {g_nZoom, g_nOsmX, g_nOsmY};
 }
@@ -24,7 +20,7 @@ Osm CurrentOsm() {
 } // namespace
 
 TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
-    SetOsm({12, 2032, 1362});
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{12, 2032, 1362};
     CAtlasZoom dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a layer display zoom."));
     QLineEdit* edit = Find<QLineEdit>(&dialog, "zoomEdit");
@@ -44,13 +40,13 @@ TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
     EXPECT_EQ(CurrentOsm(), (Osm{14, 8128, 5448}));
     EXPECT_FALSE(SettingsStore::ReadAtlasZoom()) << "the zoom dialog writes no settings";
 
-    SetOsm({5, -3, 9});
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{5, -3, 9};
     dialog.open();
     Click(Find<QToolButton>(&dialog, "zoomDown"));
     QTest::keyClick(spin, Qt::Key_Down);
     EXPECT_EQ(std::pair(edit->text(), CurrentOsm()), std::pair(QStringLiteral("4"), Osm{4, -1, 4}));
 
-    SetOsm({32, 2032 << 20, 1362 << 20}); // one more doubling would overflow
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{32, 2032 << 20, 1362 << 20}; // one more doubling would overflow
     Click(up);
     EXPECT_EQ(CurrentOsm(), (Osm{32, 2032 << 20, 1362 << 20}));
 }
@@ -68,7 +64,7 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
         {" -3", {12, 2032, 1362}, {12, 2032, 1362}},
     };
     for (const auto& [typed, from, to] : cases) {
-        SetOsm(from);
+        std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm(from);
         CAtlasZoom dialog;
         dialog.open();
         Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(typed));
@@ -89,7 +85,7 @@ TEST(AtlasZoomDialog, TheCommandStartsFromTheOsmDefaultUnlessTheOsmMapIsShown) {
     for (const auto& [type, after] :
          {std::pair{kMapTypeTrekbuddy, Osm{13, 4064, 2724}}, {kMapTypeOsm, {15, 200, -400}}}) {
         g_nMapType = type;
-        SetOsm({14, 100, -200});
+        std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{14, 100, -200};
         QWidget* parent = nullptr;
         WhenModal([&parent](QWidget* dialog) {
             parent = dialog->parentWidget();

@@ -2,7 +2,6 @@
 #include "support/tile_cache.h"
 
 #include <QElapsedTimer>
-#include <QTcpServer>
 
 namespace {
 
@@ -16,11 +15,6 @@ QByteArray Body(qsizetype size) {
     for (qsizetype i = 0; i < size; ++i)
         body[i] = char(i * 7 % 251);
     return body;
-}
-
-// The files in the cache folder, so a left-over temporary file shows too.
-QStringList FilesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 class TileDownloader : public ::testing::TestWithParam<Certificate> {
@@ -76,8 +70,9 @@ TEST_P(TileDownloader,
     EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QStringLiteral("tile.png"), beneathAFile),
               DownloadResult::NotStored);
     EXPECT_EQ(LastDownloadStatus(), -6) << "a cache folder that cannot be written";
-    EXPECT_EQ(FilesIn(m_folder), QStringList({"12-1-404 page.png", "12-1-empty body.png", "12-1-redirect.png",
-                                              "12-1-three chunks.png", "12-1-tile.png"}))
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"12-1-404 page.png", "12-1-empty body.png", "12-1-redirect.png",
+                           "12-1-three chunks.png", "12-1-tile.png"}))
         << "no partial or temporary file stays";
     const QList<LoopbackTileServer::Request> requests = m_server.Requests();
     ASSERT_GE(requests.size(), 6);
@@ -101,13 +96,10 @@ TEST(TileDownloaderUrls, BadUrlsUnknownIssuersAndUnreachableServersLeaveNoFile) 
     LoopbackTileServer rogue(Certificate::UnknownIssuer);
     ASSERT_FALSE(rogue.BaseUrl().isEmpty());
     rogue.SetAnswer("/12/0/0.png", {200, "PNG", Fault::None, {}});
-    QTcpServer probe; // a loopback port that nothing listens on once the probe closes
-    probe.listen(QHostAddress::LocalHost);
-    const QString unreachable = QStringLiteral("http://127.0.0.1:%1/12/0/0.png").arg(probe.serverPort());
-    probe.close();
     const QString path = TestEnv::TempFolder() + QStringLiteral("/12-2032-1362.png");
-    for (const QString& url : {QString(), QStringLiteral("12/2032/1362.png"), QStringLiteral("https://"),
-                               unreachable, rogue.BaseUrl() + QStringLiteral("12/0/0.png")}) {
+    for (const QString& url :
+         {QString(), QStringLiteral("12/2032/1362.png"), QStringLiteral("https://"),
+          QStringLiteral("http://127.0.0.1:1/12/0/0.png"), rogue.BaseUrl() + QStringLiteral("12/0/0.png")}) {
         EXPECT_EQ(DownloadTile(url, path), DownloadResult::NotStored) << qPrintable(url);
         EXPECT_FALSE(QFile::exists(path)) << qPrintable(url);
     }
