@@ -110,12 +110,12 @@ TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {
     QDir::setCurrent(start);
     ASSERT_TRUE(SolidTile(2032, 1362).save(TileFile(12, 2032, 1362)));
     SettingsStore::WriteAtlasFolder(QString());
-    g_nTbY = 3;
+    g_nTbX = g_nTbY = 3;
     const QImage image = Render(1000, 700);
     QDir::setCurrent(previous);
     EXPECT_TRUE(HasWhite(image, QRect(5, 249, 300, 14))) << "fourth line of the folder note";
     EXPECT_FALSE(HasWhite(image, QRect(5, 299, 300, 14))) << "no no-tiles note";
-    EXPECT_EQ((std::array{g_nTbY, g_bMoved, g_bOsmRepaint}), (std::array{0, 0, 0}));
+    EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bMoved, g_bOsmRepaint}), (std::array{0, 0, 0, 0}));
     EXPECT_TRUE(QDir(start).isEmpty());
 }
 
