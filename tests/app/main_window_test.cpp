@@ -71,22 +71,20 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
 TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
     ASSERT_TRUE(SettingsStore::WriteAtlasFolder(TestEnv::SampleAtlas()));
     RunningApp app;
-    const struct {
-        int id;
-        quint32 before, behind, after; // the map type before, while the dialog is up, and after
-    } walks[] = {
+    // A command, and the map type before, while its dialog is up, and after.
+    const std::tuple<int, quint32, quint32, quint32> walks[] = {
         {32781, 6, 5, 7}, {32782, 6, 5, 7}, {32783, 6, 5, 7}, {32795, 6, 5, 7}, {32796, 7, 5, 6},
         {32792, 7, 5, 6}, {32797, 7, 5, 6}, {32776, 7, 5, 6}, {57664, 6, 6, 6}, {57664, 7, 7, 7},
     };
-    for (const auto& walk : walks) {
-        g_nMapType = walk.before;
-        quint32 behind = 0;
-        DialogDriver::WhenModal<QDialog>([&behind](QDialog* dialog) {
-            behind = g_nMapType;
+    for (const auto& [id, before, behind, after] : walks) {
+        g_nMapType = before;
+        quint32 shown = 0;
+        DialogDriver::WhenModal<QDialog>([&shown](QDialog* dialog) {
+            shown = g_nMapType;
             dialog->reject();
         });
-        app.Command(walk.id)->trigger();
-        EXPECT_EQ(std::pair(behind, g_nMapType), std::pair(walk.behind, walk.after)) << walk.id;
+        app.Command(id)->trigger();
+        EXPECT_EQ(std::pair(shown, g_nMapType), std::pair(behind, after)) << id;
     }
     EXPECT_TRUE(TestEnv::Messages().isEmpty()) << TestEnv::MessageTexts().join(' ').toStdString();
 }
@@ -116,6 +114,5 @@ TEST(MainWindow, MapTypeChecksAndTheSmallCommands) {
 
     g_nTbX = 5;
     app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->trigger();
-    EXPECT_EQ(g_nMapType, kMapTypeTrekbuddy);
-    EXPECT_EQ(g_nTbX, 0) << "the level is reloaded";
+    EXPECT_EQ(std::pair(g_nMapType, g_nTbX), std::pair(kMapTypeTrekbuddy, 0)) << "the level is reloaded";
 }

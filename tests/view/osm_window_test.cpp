@@ -50,11 +50,8 @@ TEST(OsmWindow, MapTypeSixPaintsAtOnceAndOnceMoreToShowTheDownloadedTiles) {
 
 TEST(OsmWindow, KeysAndStripButtonsMoveAndZoomTheMap) {
     OsmWindow window;
-    const struct {
-        int key, click; // a key, or else the x of a click on the button strip
-        quint32 zoom;
-        qint32 x, y, pan;
-    } steps[] = {
+    // A key, or else the x of a click on the button strip; the zoom, position and pan flag it leaves.
+    const std::tuple<int, int, quint32, qint32, qint32, qint32> steps[] = {
         {Qt::Key_Right, 0, 12, 2033, 1362, 0}, {Qt::Key_Down, 0, 12, 2033, 1363, 0},
         {Qt::Key_End, 0, 12, 2033, 1363, 0},   {0, 290, 12, 2032, 1363, 0},
         {0, 320, 12, 2032, 1362, 0},           {0, 350, 12, 2032, 1363, 0},
@@ -62,14 +59,13 @@ TEST(OsmWindow, KeysAndStripButtonsMoveAndZoomTheMap) {
         {0, 170, 12, 2033, 1363, 0},           {0, 40, 12, 2033, 1363, 0},
         {0, 230, 12, 2033, 1363, 1},
     };
-    for (const auto& step : steps) {
+    for (const auto& [key, click, zoom, x, y, pan] : steps) {
         const int paints = window.counter.paints;
-        if (step.key)
-            QTest::keyClick(window.app.View(), Qt::Key(step.key));
+        if (key)
+            QTest::keyClick(window.app.View(), Qt::Key(key));
         else
-            QTest::mouseClick(window.app.View(), Qt::LeftButton, {}, QPoint(step.click, 10));
-        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView}),
-                  (std::tuple{step.zoom, step.x, step.y, step.pan}));
+            QTest::mouseClick(window.app.View(), Qt::LeftButton, {}, QPoint(click, 10));
+        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView}), (std::tuple{zoom, x, y, pan}));
         QTest::qWait(20);
         EXPECT_GT(window.counter.paints, paints) << "every key and button repaints";
     }

@@ -1,6 +1,8 @@
 #include "app/running_app.h"
 #include "atlas_builder.h"
 
+#include <QPainter>
+#include <QPrinter>
 #include <QWheelEvent>
 
 namespace {
@@ -19,6 +21,17 @@ struct Window {
     }
     CTarnwellApp app;
 };
+
+// Whether painting the map into a red picture left it all red.
+bool PaintsNothing(CTarnwellView& view, bool printing) {
+    QImage red(view.size(), QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage picture = red;
+    QPainter painter(&picture);
+    view.OnDraw(painter, picture.rect(), printing);
+    painter.end();
+    return picture == red;
+}
 
 } // namespace
 
@@ -84,4 +97,20 @@ TEST(ViewKeys, TheWheelZoomsAsTheKeypadDoesNotchByNotch) {
         QApplication::sendEvent(window.app.View(), &wheel);
         EXPECT_EQ(g_nZoom, zoom) << angle;
     }
+}
+
+TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
+    Window window;
+    CTarnwellView& view = *window.app.View();
+    view.resize(640, 480);
+    EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
+    EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
+    g_nMapType = kMapTypeDialog;
+    EXPECT_TRUE(PaintsNothing(view, false)) << "behind a dialog the last picture stays";
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(TestEnv::TempFolder() + QStringLiteral("/page.pdf"));
+    view.PrintPage(printer);
+    EXPECT_EQ(DialogDriver::FileContent(printer.outputFileName()).left(5), QByteArray("%PDF-"));
 }
