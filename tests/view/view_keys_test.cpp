@@ -1,7 +1,6 @@
 #include "app/running_app.h"
-#include "atlas_builder.h"
+#include "atlas/solid_level.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <QWheelEvent>
 
@@ -10,9 +9,7 @@ namespace {
 // The main window on an atlas of `columns` x `rows` tiles at level 12.
 struct Window {
     explicit Window(int columns = 10, int rows = 8) {
-        const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
-        EXPECT_TRUE(AtlasBuilder::WriteLevel(atlas, {QStringLiteral("12"), columns, rows, QSize(64, 64)}));
-        SettingsStore::WriteAtlasFolder(atlas);
+        SolidLevel::WriteTiledLevel(QStringLiteral("12"), columns, rows, {52.0, 51.0, 1.0, 0.0});
         EXPECT_TRUE(app.InitInstance());
     }
     void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -22,15 +19,11 @@ struct Window {
     CTarnwellApp app;
 };
 
-// Whether painting the map into a red picture left it all red.
+// Whether painting the map left the picture untouched.
 bool PaintsNothing(CTarnwellView& view, bool printing) {
-    QImage red(view.size(), QImage::Format_RGB32);
-    red.fill(Qt::red);
-    QImage picture = red;
-    QPainter painter(&picture);
-    view.OnDraw(painter, picture.rect(), printing);
-    painter.end();
-    return picture == red;
+    return TileCache::Picture(640, 480, [&](QPainter& painter, QRect area) {
+               view.OnDraw(painter, area, printing);
+           }) == TileCache::Picture(640, 480, [](QPainter&, QRect) {});
 }
 
 } // namespace
