@@ -108,3 +108,17 @@ TEST(PanView, APanImageThatCannotBeReadIsNotReportedAsMissing) {
     EXPECT_NE(missing.copy(0, 90, 800, 60), unreadable.copy(0, 90, 800, 60));
     EXPECT_EQ(missing.copy(0, 140, 800, 100), unreadable.copy(0, 140, 800, 100)) << "the same hints follow";
 }
+
+TEST(PanView, APanImageMadeAgainShowsAtOnce) {
+    const QString panFile = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
+    Enter(12);
+    g_bPanView = 1;
+    for (const QRgb colour : {0xffff0000u, 0xff0000ffu}) {
+        QImage pan(800, 400, QImage::Format_RGB32);
+        pan.fill(colour);
+        // A different picture makes a file of a different size, as a pan image made again does.
+        pan.setPixel(0, 0, colour == 0xffff0000u ? 0xffffffffu : colour);
+        ASSERT_TRUE(pan.save(panFile, "PNG"));
+        EXPECT_EQ(Render(800, 600).pixel(400, 200), colour);
+    }
+}
