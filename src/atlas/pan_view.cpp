@@ -76,12 +76,13 @@ PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
         return PanPicture::Unreadable;
     const ShownSize fit = FitPanImage(imageSize, view);
     const QRect shown(0, kImageTop, qMax(1, int(fit.width)), qMax(1, int(fit.height)));
-    const QFileInfo info(*file);
+    // Asked of the open file itself: it was opened from a descriptor, so it carries no name to look up.
+    const qint64 bytes = file->size();
+    const QDateTime modified = file->fileTime(QFileDevice::FileModificationTime);
     DecodedPan& last = LastPan();
-    if (last.path != path || last.bytes != info.size() || last.modified != info.lastModified() ||
-        last.shown != shown.size()) {
+    if (last.path != path || last.bytes != bytes || last.modified != modified || last.shown != shown.size()) {
         // Decoded straight at the shown size, so a pan image of a huge level never fills the memory.
-        last = {path, info.size(), info.lastModified(), shown.size(),
+        last = {path, bytes, modified, shown.size(),
                 ReadScaledPicture(*file, shown.size()).convertToFormat(QImage::Format_RGB32)};
     }
     if (last.image.isNull())

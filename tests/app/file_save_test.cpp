@@ -1,3 +1,4 @@
+#include "atlas/solid_level.h"
 #include "running_app.h"
 
 #include <QFileDialog>
@@ -6,13 +7,6 @@
 using namespace DialogDriver;
 
 namespace {
-
-QString WriteFile(const QString& name, const QByteArray& content) {
-    const QString path = TestEnv::TempFolder() + QLatin1Char('/') + name;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    return path;
-}
 
 void Answer(const QString& answer) {
     WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
@@ -37,8 +31,10 @@ void ChooseFileThenAnswer(const QString& path, const QString& answer) {
 
 TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     RunningApp app;
-    const QString notes = WriteFile(QStringLiteral("notes.txt"), "keep");
-    const QString other = WriteFile(QStringLiteral("other.txt"), "mine");
+    const QString notes = TestEnv::TempFolder() + QStringLiteral("/notes.txt"),
+                  other = TestEnv::TempFolder() + QStringLiteral("/other.txt");
+    SolidLevel::WriteFile(notes, "keep");
+    SolidLevel::WriteFile(other, "mine");
     ChooseFileThenAnswer(notes, QString());
     app.OnFileOpen();
     ASSERT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));

@@ -9,7 +9,7 @@
 
 using namespace SolidLevel;
 
-TEST(PanView, ATallImageFillsTheHeightAndAClickPicksItsTile) {
+TEST(PanView, ATallImageFillsTheHeightAClickPicksItsTileAndOneMadeAgainShowsAtOnce) {
     const QString panFile = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
     Enter(12);
     // Saved as PNG under the .jpg name: read by content, whatever the name says.
@@ -22,6 +22,13 @@ TEST(PanView, ATallImageFillsTheHeightAndAClickPicksItsTile) {
     // Right of the 300 px wide image is one past the last column; 68 / 600 * 800 = 90.7 is row 1.
     OnAtlasClick(QPoint(700, 100), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{5, 1, 0, 0}));
+
+    // A pan image made again shows at once, though one of the same name was decoded at this size.
+    QImage again = TileCache::SolidTile(1, 0, QSize(400, 800));
+    again.setPixel(0, 0, kBlack); // a different picture makes a file of a different size, as a new one does
+    ASSERT_TRUE(again.save(panFile, "PNG"));
+    g_bPanView = 1;
+    EXPECT_EQ(Render(800, 600).pixel(150, 300), CellColour(1, 0));
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {

@@ -13,10 +13,6 @@ namespace {
 // Zoom, column, row of the OSM map.
 using Osm = std::tuple<quint32, qint32, qint32>;
 
-void SetOsm(const Osm& osm) {
-    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = osm;
-}
-
 Osm CurrentOsm() {
     return {g_nZoom, g_nOsmX, g_nOsmY};
 }
@@ -24,7 +20,7 @@ Osm CurrentOsm() {
 } // namespace
 
 TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
-    SetOsm({12, 2032, 1362});
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{12, 2032, 1362};
     CAtlasZoom dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a layer display zoom."));
     QLineEdit* edit = Find<QLineEdit>(&dialog, "zoomEdit");
@@ -44,23 +40,19 @@ TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
     EXPECT_EQ(CurrentOsm(), (Osm{14, 8128, 5448}));
     EXPECT_FALSE(SettingsStore::ReadAtlasZoom()) << "the zoom dialog writes no settings";
 
-    SetOsm({5, -3, 9});
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{5, -3, 9};
     dialog.open();
     Click(Find<QToolButton>(&dialog, "zoomDown"));
     QTest::keyClick(spin, Qt::Key_Down);
     EXPECT_EQ(std::pair(edit->text(), CurrentOsm()), std::pair(QStringLiteral("4"), Osm{4, -1, 4}));
 
-    SetOsm({32, 2032 << 20, 1362 << 20}); // one more doubling would overflow
+    std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{32, 2032 << 20, 1362 << 20}; // one more doubling would overflow
     Click(up);
     EXPECT_EQ(CurrentOsm(), (Osm{32, 2032 << 20, 1362 << 20}));
 }
 
 TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne) {
-    const struct {
-        const char* typed;
-        Osm from;
-        Osm to;
-    } cases[] = {
+    const std::tuple<const char*, Osm, Osm> cases[] = {
         {"10", {12, 2032, 1362}, {10, 508, 340}},
         {"  +14 levels", {12, 2032, 1362}, {14, 8128, 5448}},
         {"abc", {12, 2032, 1362}, {0, 0, 0}},
@@ -71,30 +63,29 @@ TEST(AtlasZoomDialog, OkMovesToTheTypedZoomOneLevelAtATimeAndRefusesANegativeOne
         {"-0", {12, 2032, 1362}, {0, 0, 0}},
         {" -3", {12, 2032, 1362}, {12, 2032, 1362}},
     };
-    for (const auto& c : cases) {
-        SetOsm(c.from);
+    for (const auto& [typed, from, to] : cases) {
+        std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm(from);
         CAtlasZoom dialog;
         dialog.open();
-        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(c.typed));
+        Type(Find<QLineEdit>(&dialog, "zoomEdit"), QString::fromLatin1(typed));
         Click(&dialog, QStringLiteral("OK"));
-        EXPECT_EQ(dialog.isVisible(), c.to == c.from) << c.typed << ": only a refused zoom keeps the dialog";
-        EXPECT_EQ(CurrentOsm(), c.to) << c.typed;
+        EXPECT_EQ(dialog.isVisible(), to == from) << typed << ": only a refused zoom keeps the dialog";
+        EXPECT_EQ(CurrentOsm(), to) << typed;
     }
-    ASSERT_EQ(TestEnv::Messages().size(), 1);
+    ASSERT_EQ(TestEnv::MessageTexts(),
+              QStringList(QStringLiteral(
+                  "A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13.")));
     EXPECT_EQ(TestEnv::Messages().first().title, kAppTitle);
-    EXPECT_EQ(TestEnv::Messages().first().text,
-              QStringLiteral("A zoom cannot be negative.\nPlease type a zoom of 0 or more, for example 13."));
 }
 
-// The zoom command starts from the OSM default unless the OSM map is shown, with its dialog on the map
-// window.
+// The command's dialog sits on the map window.
 TEST(AtlasZoomDialog, TheCommandStartsFromTheOsmDefaultUnlessTheOsmMapIsShown) {
     QWidget window;
     g_pMapWnd = new QWidget(&window);
     for (const auto& [type, after] :
          {std::pair{kMapTypeTrekbuddy, Osm{13, 4064, 2724}}, {kMapTypeOsm, {15, 200, -400}}}) {
         g_nMapType = type;
-        SetOsm({14, 100, -200});
+        std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{14, 100, -200};
         QWidget* parent = nullptr;
         WhenModal([&parent](QWidget* dialog) {
             parent = dialog->parentWidget();

@@ -43,7 +43,6 @@ TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientation) {
                                           "millimetres from 1 to 3276.")}));
 }
 
-// The typed scale is clamped to the slider's range when applied.
 TEST(PrintDialog, ApplyClampsTheTypedScale) {
     CPrintOSM dialog;
     dialog.show();

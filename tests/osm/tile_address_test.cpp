@@ -22,8 +22,7 @@ TEST(TileAddress, GridCoversTheSurfaceWithWholeAndPartTiles) {
 
 // 256-pixel cells and the Trekbuddy offsets are placed by the drawn tests.
 TEST(TileAddress, PlacementFollowsPositionAndCellSize) {
-    g_nTileWidth = 200;
-    g_nTileHeight = 100;
+    std::tie(g_nTileWidth, g_nTileHeight) = std::tuple(200, 100);
     EXPECT_EQ(TilePlacement(2033, 1364), QPoint(200, 233));
     g_nOsmX = -2147483647 - 1;
     EXPECT_EQ(TilePlacement(2147483647, 1362).x(), 2147483647) << "far tiles stay far, never wrap";

@@ -37,10 +37,9 @@ TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFi
     EXPECT_EQ(CacheFiles().size(), 31);
     CClean().RemoveZeroSizeTiles(QSize(1000, 700));
     QStringList kept = {QStringLiteral("12-2033-1363.png"), QStringLiteral("13-2032-1362.png")};
-    for (int y = 1362; y < 1367; ++y)
-        kept.append(QStringLiteral("12-2037-%1.png").arg(y));
-    for (int x = 2032; x < 2037; ++x)
-        kept.append(QStringLiteral("12-%1-1366.png").arg(x));
+    for (int i = 0; i < 5; ++i)
+        kept << QStringLiteral("12-2037-%1.png").arg(1362 + i)
+             << QStringLiteral("12-%1-1366.png").arg(2032 + i);
     kept.sort();
     EXPECT_EQ(CacheFiles(), kept);
     EXPECT_EQ(TestEnv::Messages().size(), 1);

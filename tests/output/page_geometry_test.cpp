@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace TileCache;
+
 // A printer's paper sizes become table codes in the printer's order; sizes the table lacks (no Windows paper
 // number, or one above 118) are left out, and A1 and A0 have codes of their own.
 TEST(PaperCodes, MapPrinterSizesToTableCodes) {
@@ -19,23 +21,21 @@ TEST(PaperCodes, MapPrinterSizesToTableCodes) {
 // Slider 5 on A4 landscape at 300 dpi: twice the tiles across of 600 dpi (the margin case below).
 TEST(PageGeometry, HalfTheResolutionGivesTwiceTheTilesAcross) {
     const GridGeometry grid = PageGeometry({3358, 2330}, 5, 300, 300, {});
-    EXPECT_EQ((std::pair{GridColumns(grid), GridRows(grid)}), (std::pair{10, 6}));
-    EXPECT_FLOAT_EQ(grid.tileW, 335.2f);
-    EXPECT_FLOAT_EQ(grid.tileH, 335.2f);
+    EXPECT_EQ((std::tuple{GridColumns(grid), GridRows(grid), grid.tileW, grid.tileH}),
+              (std::tuple{10, 6, 335.2f, 335.2f}));
 }
 
 // A top margin of 600 on a 600-dpi page moves the whole grid one inch down; the rows still start inside the
 // page image, so all three are drawn.
 TEST(PageGeometry, TopMarginMovesTheGridDown) {
-    TileCache::Write(5, 3);
+    Write(5, 3);
     const GridGeometry grid = PageGeometry({6716, 4661}, 5, 600, 600, {600, 0});
     const std::optional<QImage> page = ComposePage(grid, OsmTiles(0, 0));
     ASSERT_TRUE(page);
     ASSERT_EQ(page->size(), QSize(6710, 4655));
-    EXPECT_EQ(page->pixel(10, 599), qRgb(255, 255, 255));
-    EXPECT_EQ(page->pixel(10, 600), TileCache::CellColour(0, 0));
-    EXPECT_EQ(page->pixel(4 * 1342 + 10, 600 + 1341), TileCache::CellColour(4, 0));
-    EXPECT_EQ(page->pixel(10, 600 + 1342), TileCache::CellColour(0, 1));
-    EXPECT_EQ(page->pixel(10, 600 + 2 * 1342 + 1341), TileCache::CellColour(0, 2));
-    EXPECT_EQ(page->pixel(10, 600 + 3 * 1342), qRgb(255, 255, 255));
+    EXPECT_EQ((std::array{page->pixel(10, 599), page->pixel(10, 600), page->pixel(4 * 1342 + 10, 600 + 1341),
+                          page->pixel(10, 600 + 1342), page->pixel(10, 600 + 2 * 1342 + 1341),
+                          page->pixel(10, 600 + 3 * 1342)}),
+              (std::array{0xffffffffu, CellColour(0, 0), CellColour(4, 0), CellColour(0, 1), CellColour(0, 2),
+                          0xffffffffu}));
 }

@@ -1,45 +1,36 @@
+#include "atlas/solid_level.h"
 #include "platform/directory_listing.h"
 #include "platform/find_first.h"
-#include "support/test_env.h"
 
-#include <QDir>
-#include <QFile>
 #include <fcntl.h>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace {
-
-void Touch(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
-} // namespace
+using SolidLevel::WriteFile;
 
 // Tile searches ("*_<x>_<y>.*") answer from an index of the listing, other patterns walk it.
 TEST(FindFirst, WildcardsCaseKindsOfEntriesAndTextAroundTheTilePosition) {
     const QString folder = TestEnv::TempFolder();
     for (const char* name : {"T_0_0.JPG", "a_12_1_0.jpg", "x_10_2.jpg", "t_256_0.png.bak", "t_512_0",
                              "t_1024_0.", "map0_256.png"})
-        Touch(folder + QLatin1Char('/') + QLatin1String(name));
+        WriteFile(folder + QLatin1Char('/') + QLatin1String(name));
     QDir(folder).mkdir(QStringLiteral("Reading 12"));
-    for (auto [pattern, found] : {std::pair{"*_0_0.*", "T_0_0.JPG"},
-                                  {"t_0_0.jpg", "T_0_0.JPG"},
-                                  {"?_0_0.jp?", "T_0_0.JPG"},
-                                  {"*12", "Reading 12"},
-                                  {"*13", ""},
-                                  {"?_0_0.jpgx", ""},
-                                  {"*_12_1.*", ""},
-                                  {"*_1_0.*", "a_12_1_0.jpg"},
-                                  {"*_0_2.*", ""},
-                                  {"*_10_2.*", "x_10_2.jpg"},
-                                  {"*_256_0.*", "t_256_0.png.bak"},
-                                  {"*_512_0.*", ""},
-                                  {"*_1024_0.*", "t_1024_0."},
-                                  {"*0_256.*", "map0_256.png"},
-                                  {"*_0_256.*", ""}})
+    const std::pair<const char*, const char*> searches[] = {{"*_0_0.*", "T_0_0.JPG"},
+                                                            {"t_0_0.jpg", "T_0_0.JPG"},
+                                                            {"?_0_0.jp?", "T_0_0.JPG"},
+                                                            {"*12", "Reading 12"},
+                                                            {"*13", ""},
+                                                            {"?_0_0.jpgx", ""},
+                                                            {"*_12_1.*", ""},
+                                                            {"*_1_0.*", "a_12_1_0.jpg"},
+                                                            {"*_0_2.*", ""},
+                                                            {"*_10_2.*", "x_10_2.jpg"},
+                                                            {"*_256_0.*", "t_256_0.png.bak"},
+                                                            {"*_512_0.*", ""},
+                                                            {"*_1024_0.*", "t_1024_0."},
+                                                            {"*0_256.*", "map0_256.png"},
+                                                            {"*_0_256.*", ""}};
+    for (auto [pattern, found] : searches)
         EXPECT_EQ(FindFirst(folder, QLatin1String(pattern)).value_or(QString()), QLatin1String(found))
             << pattern;
     EXPECT_FALSE(FindFirst(folder + QStringLiteral("/missing"), QStringLiteral("*")));
@@ -52,8 +43,8 @@ TEST(FindFirst, WildcardsCaseKindsOfEntriesAndTextAroundTheTilePosition) {
 
 TEST(FindFirst, TwoNamesOfOnePositionGiveTheFirstTheFolderLists) {
     const QString folder = TestEnv::TempFolder();
-    Touch(folder + QStringLiteral("/b_0_512.png"));
-    Touch(folder + QStringLiteral("/c_0_512.jpg"));
+    WriteFile(folder + QStringLiteral("/b_0_512.png"));
+    WriteFile(folder + QStringLiteral("/c_0_512.jpg"));
     const QString first = QString::fromStdString(
         std::filesystem::directory_iterator(folder.toStdString())->path().filename().string());
     EXPECT_EQ(FindFirst(folder, QStringLiteral("*_0_512.*")), first);
@@ -63,7 +54,7 @@ TEST(FindFirst, TwoNamesOfOnePositionGiveTheFirstTheFolderLists) {
 TEST(FindFirst, SeesChangesOnDiskAtOnce) {
     const QString folder = TestEnv::TempFolder();
     EXPECT_FALSE(FindFirst(folder, QStringLiteral("*_256_0.*")));
-    Touch(folder + QStringLiteral("/t_256_0.png"));
+    WriteFile(folder + QStringLiteral("/t_256_0.png"));
     EXPECT_EQ(FindFirst(folder, QStringLiteral("*_256_0.*")), QStringLiteral("t_256_0.png"));
     ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/t_256_0.png")));
     EXPECT_FALSE(FindFirst(folder, QStringLiteral("*_256_0.*")));
@@ -73,7 +64,7 @@ TEST(FindFirst, SeesChangesOnDiskAtOnce) {
 // settled.
 TEST(FindFirst, AFolderStampedInTheFutureIsReadOncePerPaint) {
     const QString folder = TestEnv::TempFolder();
-    Touch(folder + QStringLiteral("/t_0_0.png"));
+    WriteFile(folder + QStringLiteral("/t_0_0.png"));
     const timespec ahead{time(nullptr) + 86400, 0};
     const timespec stamps[2] = {ahead, ahead};
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), stamps, 0), 0);

@@ -5,17 +5,9 @@ using namespace TileCache;
 
 namespace {
 
-// Counts the paints the view receives.
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// The main window on the OSM map over an empty cache, downloading from the loopback server.
-struct OsmWindow {
+// The main window on the OSM map over an empty cache, downloading from the loopback server; counts the paints
+// the view receives.
+struct OsmWindow : QObject {
     OsmWindow() {
         EXPECT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
         ServeArea(server, 8, 6);
@@ -23,26 +15,30 @@ struct OsmWindow {
         EXPECT_TRUE(app.InitInstance());
         app.MainFrame()->resize(800, 600);
         QTest::qWait(20);
-        app.View()->installEventFilter(&counter);
+        app.View()->installEventFilter(this);
         g_wszOsmServer = server.BaseUrl();
         app.MainFrame()->Command(ID_VIEW_MAPTYPE6OSM)->trigger();
     }
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
     LoopbackTileServer server;
     CTarnwellApp app;
-    PaintCounter counter;
+    int paints = 0;
 };
 
 } // namespace
 
 TEST(OsmWindow, MapTypeSixPaintsAtOnceAndOnceMoreToShowTheDownloadedTiles) {
     OsmWindow window;
-    EXPECT_EQ(window.counter.paints, 1) << "the command paints before it returns";
+    EXPECT_EQ(window.paints, 1) << "the command paints before it returns";
     EXPECT_GE(window.server.Requests().size(), 6);
     QTest::qWait(50);
-    EXPECT_EQ(window.counter.paints, 2) << "one follow-up paint, and no more";
+    EXPECT_EQ(window.paints, 2) << "one follow-up paint, and no more";
     const qsizetype fetched = window.server.Requests().size();
     QTest::qWait(50);
-    EXPECT_EQ(std::pair(window.counter.paints, window.server.Requests().size()), std::pair(2, fetched));
+    EXPECT_EQ(std::pair(window.paints, window.server.Requests().size()), std::pair(2, fetched));
     const QImage shown = window.app.View()->grab().toImage();
     EXPECT_EQ(shown.pixel(127, 160), CellColour(2032, 1362));
     EXPECT_EQ(shown.pixel(383, 416), CellColour(2033, 1363));
@@ -50,11 +46,8 @@ TEST(OsmWindow, MapTypeSixPaintsAtOnceAndOnceMoreToShowTheDownloadedTiles) {
 
 TEST(OsmWindow, KeysAndStripButtonsMoveAndZoomTheMap) {
     OsmWindow window;
-    const struct {
-        int key, click; // a key, or else the x of a click on the button strip
-        quint32 zoom;
-        qint32 x, y, pan;
-    } steps[] = {
+    // A key, or else the x of a click on the button strip; the zoom, position and pan flag it leaves.
+    const std::tuple<int, int, quint32, qint32, qint32, qint32> steps[] = {
         {Qt::Key_Right, 0, 12, 2033, 1362, 0}, {Qt::Key_Down, 0, 12, 2033, 1363, 0},
         {Qt::Key_End, 0, 12, 2033, 1363, 0},   {0, 290, 12, 2032, 1363, 0},
         {0, 320, 12, 2032, 1362, 0},           {0, 350, 12, 2032, 1363, 0},
@@ -62,16 +55,15 @@ TEST(OsmWindow, KeysAndStripButtonsMoveAndZoomTheMap) {
         {0, 170, 12, 2033, 1363, 0},           {0, 40, 12, 2033, 1363, 0},
         {0, 230, 12, 2033, 1363, 1},
     };
-    for (const auto& step : steps) {
-        const int paints = window.counter.paints;
-        if (step.key)
-            QTest::keyClick(window.app.View(), Qt::Key(step.key));
+    for (const auto& [key, click, zoom, x, y, pan] : steps) {
+        const int paints = window.paints;
+        if (key)
+            QTest::keyClick(window.app.View(), Qt::Key(key));
         else
-            QTest::mouseClick(window.app.View(), Qt::LeftButton, {}, QPoint(step.click, 10));
-        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView}),
-                  (std::tuple{step.zoom, step.x, step.y, step.pan}));
+            QTest::mouseClick(window.app.View(), Qt::LeftButton, {}, QPoint(click, 10));
+        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView}), (std::tuple{zoom, x, y, pan}));
         QTest::qWait(20);
-        EXPECT_GT(window.counter.paints, paints) << "every key and button repaints";
+        EXPECT_GT(window.paints, paints) << "every key and button repaints";
     }
     EXPECT_EQ(g_bPanView, 0) << "the next OSM paint leaves the overview again";
 }

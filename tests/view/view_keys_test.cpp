@@ -1,6 +1,7 @@
 #include "app/running_app.h"
-#include "atlas_builder.h"
+#include "atlas/solid_level.h"
 
+#include <QPrinter>
 #include <QWheelEvent>
 
 namespace {
@@ -8,9 +9,7 @@ namespace {
 // The main window on an atlas of `columns` x `rows` tiles at level 12.
 struct Window {
     explicit Window(int columns = 10, int rows = 8) {
-        const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
-        EXPECT_TRUE(AtlasBuilder::WriteLevel(atlas, {QStringLiteral("12"), columns, rows, QSize(64, 64)}));
-        SettingsStore::WriteAtlasFolder(atlas);
+        SolidLevel::WriteTiledLevel(QStringLiteral("12"), columns, rows, {52.0, 51.0, 1.0, 0.0});
         EXPECT_TRUE(app.InitInstance());
     }
     void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -19,6 +18,13 @@ struct Window {
     }
     CTarnwellApp app;
 };
+
+// Whether painting the map left the picture untouched.
+bool PaintsNothing(CTarnwellView& view, bool printing) {
+    return TileCache::Picture(640, 480, [&](QPainter& painter, QRect area) {
+               view.OnDraw(painter, area, printing);
+           }) == TileCache::Picture(640, 480, [](QPainter&, QRect) {});
+}
 
 } // namespace
 
@@ -84,4 +90,20 @@ TEST(ViewKeys, TheWheelZoomsAsTheKeypadDoesNotchByNotch) {
         QApplication::sendEvent(window.app.View(), &wheel);
         EXPECT_EQ(g_nZoom, zoom) << angle;
     }
+}
+
+TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
+    Window window;
+    CTarnwellView& view = *window.app.View();
+    view.resize(640, 480);
+    EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
+    EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
+    g_nMapType = kMapTypeDialog;
+    EXPECT_TRUE(PaintsNothing(view, false)) << "behind a dialog the last picture stays";
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(TestEnv::TempFolder() + QStringLiteral("/page.pdf"));
+    view.PrintPage(printer);
+    EXPECT_EQ(DialogDriver::FileContent(printer.outputFileName()).left(5), QByteArray("%PDF-"));
 }
