@@ -2,9 +2,7 @@
 #include "atlas/calibration_line.h"
 #include "solid_level.h"
 
-#include <array>
 #include <cmath>
-#include <limits>
 #include <sys/stat.h>
 #include <tuple>
 

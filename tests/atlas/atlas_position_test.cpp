@@ -4,8 +4,6 @@
 #include "solid_level.h"
 
 #include <QDialog>
-#include <array>
-#include <limits>
 
 using namespace SolidLevel;
 

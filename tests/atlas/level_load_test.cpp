@@ -2,7 +2,6 @@
 #include "atlas/tile_count.h"
 #include "solid_level.h"
 
-#include <array>
 #include <filesystem>
 
 using namespace SolidLevel;

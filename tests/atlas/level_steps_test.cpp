@@ -1,8 +1,6 @@
 #include "atlas/level_steps.h"
 #include "solid_level.h"
 
-#include <array>
-#include <limits>
 #include <tuple>
 
 using namespace SolidLevel;

@@ -4,8 +4,6 @@
 #include "solid_level.h"
 
 #include <QImageReader>
-#include <array>
-#include <limits>
 
 using namespace SolidLevel;
 
@@ -23,12 +21,10 @@ TEST(PanView, ATallImageFillsTheHeightAClickPicksItsTileAndOneMadeAgainShowsAtOn
     OnAtlasClick(QPoint(700, 100), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{5, 1, 0, 0}));
 
-    // A pan image made again shows at once, though one of the same name was decoded at this size.
-    QImage again = TileCache::SolidTile(1, 0, QSize(400, 800));
-    again.setPixel(0, 0, kBlack); // a different picture makes a file of a different size, as a new one does
-    ASSERT_TRUE(again.save(panFile, "PNG"));
+    // Made again as a JPEG, so the file's size changes as a new pan image's does: it shows at once.
+    ASSERT_TRUE(TileCache::SolidTile(1, 0, QSize(400, 800)).save(panFile, "JPG"));
     g_bPanView = 1;
-    EXPECT_EQ(Render(800, 600).pixel(150, 300), CellColour(1, 0));
+    EXPECT_TRUE(Shows(Render(800, 600), {150, 300}, CellColour(1, 0)));
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {

@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
+#include <limits>
 
 // Levels of one-colour tiles, PNG unless told otherwise.
 namespace SolidLevel {
