@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -64,6 +65,12 @@ template <typename T = QWidget> void WhenModal(std::type_identity_t<std::functio
         else
             WhenModal<T>(act);
     });
+}
+
+// What a file holds, or "missing" when it cannot be read.
+inline QByteArray FileContent(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
 
 // The addresses the program opens while it lives, recorded instead of handed to a browser.

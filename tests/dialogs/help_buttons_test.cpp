@@ -18,9 +18,7 @@ TEST(HelpButtons, EveryHelpButtonOpensTheWrittenUserGuide) {
     CAboutDlg about;
     Click(&about, QStringLiteral("Go to website"));
     EXPECT_EQ(opened, QList<QUrl>(3, UserGuideUrl()));
-    QFile written(guide), bundled(QStringLiteral(":/user_guide.html"));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly) && bundled.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), bundled.readAll());
+    EXPECT_EQ(FileContent(guide), FileContent(QStringLiteral(":/user_guide.html")));
     EXPECT_TRUE(HasText(&about, QStringLiteral("Tarnwell, Version 1.0")));
     EXPECT_TRUE(HasText(&about, UserGuideUrl().toString()));
 
