@@ -42,13 +42,12 @@ std::optional<TilePicture> FindTile(const QString& setFolder, int column, int ro
                        setFolder + QLatin1Char('/') + *name};
 }
 
-// The 8 x 6 tile window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture. Returns the
-// number of tiles drawn.
-int DrawTileWindow(QPainter& painter, const QSize& size) {
+// The tiles of the 8 x 6 window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture.
+std::vector<TilePicture> TileWindow(const QSize& size) {
     // Tile sizes come from images and are never negative; with a negative one the cell positions, which
     // otherwise stay within the picture, could leave the range of an int.
     if (g_nTileWidth < 0 || g_nTileHeight < 0)
-        return 0;
+        return {};
     const QString setFolder = g_szAtlasFolder + QStringLiteral("/set");
     std::vector<TilePicture> tiles;
     for (int column = 0; column < kWindowColumns; ++column) {
@@ -61,7 +60,7 @@ int DrawTileWindow(QPainter& painter, const QSize& size) {
                 tiles.push_back(std::move(*tile));
         }
     }
-    return DrawTilePictures(painter, tiles);
+    return tiles;
 }
 
 // The map shows nothing: note it, and pull the position back into the level for the next paint.
@@ -72,7 +71,9 @@ void ReportNoTiles(QPainter& painter, const QFont& font) {
     DrawMapNote(painter, kNoTilesLines, font);
 }
 
-void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
+// `tiles` holds the window's tiles already decoding, when the level was known before the paint.
+void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size,
+             std::optional<TileDecoding>& tiles) {
     const QFont smallFont = MapFont(device, 6, 12);
     DrawMapBand(painter, device, g_nTbX, g_nTbY);
 
@@ -88,7 +89,7 @@ void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
     }
     // Without a level folder the tile names would be looked up from the file-system root.
     if (!g_szAtlasFolder.isEmpty())
-        drawn += DrawTileWindow(painter, size);
+        drawn += tiles ? tiles->Draw(painter) : DrawTilePictures(painter, TileWindow(size));
     if (drawn == 0)
         ReportNoTiles(painter, smallFont);
 }
@@ -101,7 +102,11 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
         return;
     }
     StartListingRound();
-    DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
-        DrawMap(painter, device, clipBox.size());
+    // The tiles decode on the other cores while the back buffer is made and the band drawn.
+    std::optional<TileDecoding> tiles;
+    if (!g_szAtlasFolder.isEmpty())
+        tiles.emplace(TileWindow(clipBox.size()));
+    DrawOffScreen(target, clipBox, [&clipBox, &tiles](QPainter& painter, const QPaintDevice& device) {
+        DrawMap(painter, device, clipBox.size(), tiles);
     });
 }

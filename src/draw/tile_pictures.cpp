@@ -27,12 +27,38 @@ void EndHelperThreads() {
     QThreadPool::globalInstance()->waitForDone();
 }
 
+// libjpeg writes decoded rows in a QRgb's byte order, opaque, so they land in the tile's image as they are.
+constexpr J_COLOR_SPACE kQRgbLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// A JPEG tile decoded by libjpeg straight into its image, with no copy or conversion of its rows, which is
+// most of a paint's work; null when libjpeg cannot decode it.
+QImage DecodeJpegTile(QIODevice& device) {
+    JpegDecoding decoding(device);
+    if (!decoding.ReadHeader())
+        return {};
+    jpeg_decompress_struct& info = decoding.Info();
+    const QSize size(int(info.image_width), int(info.image_height));
+    if (size.width() > kMaxTileSide || size.height() > kMaxTileSide)
+        return {};
+    info.out_color_space = kQRgbLayout;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull() || !decoding.Start())
+        return {};
+    for (int y = 0; y < size.height(); ++y) {
+        if (!decoding.ReadRow(image.scanLine(y)))
+            return {};
+    }
+    return decoding.Finish() ? image : QImage();
+}
+
+} // namespace
+
 // Tiles [first, end) decoded on all cores from one queue and handed out in drawing order. The calling thread
 // takes tiles from the queue too while it waits for the next one to draw, so a helper thread that a busy
 // machine starts late costs nothing, and drawing a tile overlaps the helpers' decoding of later ones.
-class DecodeQueue {
+class TileDecodeQueue {
 public:
-    DecodeQueue(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end)
+    TileDecodeQueue(const std::vector<TilePicture>& tiles, std::size_t first, std::size_t end)
         : m_tiles(tiles), m_first(first), m_end(end), m_next(first), m_images(end - first),
           m_done(std::make_unique<std::atomic_flag[]>(end - first)) {
         static const bool endsWithTheApplication = [] {
@@ -49,13 +75,13 @@ public:
             }));
     }
 
-    ~DecodeQueue() {
+    ~TileDecodeQueue() {
         for (QFuture<void>& helper : m_helpers)
             helper.waitForFinished();
     }
 
-    DecodeQueue(const DecodeQueue&) = delete;
-    DecodeQueue& operator=(const DecodeQueue&) = delete;
+    TileDecodeQueue(const TileDecodeQueue&) = delete;
+    TileDecodeQueue& operator=(const TileDecodeQueue&) = delete;
 
     // The decoded tile `i`, taken in increasing order.
     QImage Take(std::size_t i) {
@@ -88,32 +114,6 @@ private:
     std::vector<QFuture<void>> m_helpers;
 };
 
-// libjpeg writes decoded rows in a QRgb's byte order, opaque, so they land in the tile's image as they are.
-constexpr J_COLOR_SPACE kQRgbLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
-
-// A JPEG tile decoded by libjpeg straight into its image, with no copy or conversion of its rows, which is
-// most of a paint's work; null when libjpeg cannot decode it.
-QImage DecodeJpegTile(QIODevice& device) {
-    JpegDecoding decoding(device);
-    if (!decoding.ReadHeader())
-        return {};
-    jpeg_decompress_struct& info = decoding.Info();
-    const QSize size(int(info.image_width), int(info.image_height));
-    if (size.width() > kMaxTileSide || size.height() > kMaxTileSide)
-        return {};
-    info.out_color_space = kQRgbLayout;
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull() || !decoding.Start())
-        return {};
-    for (int y = 0; y < size.height(); ++y) {
-        if (!decoding.ReadRow(image.scanLine(y)))
-            return {};
-    }
-    return decoding.Finish() ? image : QImage();
-}
-
-} // namespace
-
 QImage DecodeTilePicture(const QString& path) {
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
     if (!file)
@@ -132,18 +132,31 @@ QImage DecodeTilePicture(const QString& path) {
     return reader.read();
 }
 
-int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles) {
+TileDecoding::TileDecoding(std::vector<TilePicture> tiles) : m_tiles(std::move(tiles)) {
+    if (!m_tiles.empty())
+        m_queue = std::make_unique<TileDecodeQueue>(m_tiles, 0, std::min(m_tiles.size(), kBatch));
+}
+
+TileDecoding::~TileDecoding() = default;
+
+int TileDecoding::Draw(QPainter& painter) {
     int drawn = 0;
-    for (std::size_t first = 0; first < tiles.size(); first += kBatch) {
-        const std::size_t end = std::min(tiles.size(), first + kBatch);
-        DecodeQueue queue(tiles, first, end);
+    for (std::size_t first = 0; first < m_tiles.size(); first += kBatch) {
+        const std::size_t end = std::min(m_tiles.size(), first + kBatch);
+        if (!m_queue)
+            m_queue = std::make_unique<TileDecodeQueue>(m_tiles, first, end);
         for (std::size_t i = first; i < end; ++i) {
-            const QImage image = queue.Take(i);
+            const QImage image = m_queue->Take(i);
             if (image.isNull())
                 continue;
-            painter.drawImage(tiles[i].at, image);
+            painter.drawImage(m_tiles[i].at, image);
             ++drawn;
         }
+        m_queue.reset();
     }
     return drawn;
+}
+
+int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles) {
+    return TileDecoding(tiles).Draw(painter);
 }

@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPainter;
+class TileDecodeQueue;
 
 // A tile file and where its top-left corner goes on the surface.
 struct TilePicture {
@@ -16,6 +18,23 @@ struct TilePicture {
 // Decodes the tile file `path` under the safe-read rules. A null image when the file is not a picture that
 // can be decoded or is far beyond any tile's size.
 QImage DecodeTilePicture(const QString& path);
+
+// Tile files decoding on all cores from the moment this is made, so a paint can start them before it makes
+// its back buffer; Draw hands them to the painter in the given order as each is done.
+class TileDecoding {
+public:
+    explicit TileDecoding(std::vector<TilePicture> tiles);
+    ~TileDecoding();
+    TileDecoding(const TileDecoding&) = delete;
+    TileDecoding& operator=(const TileDecoding&) = delete;
+
+    // Draws the tiles at their own size, each file read afresh; returns how many could be drawn. Once only.
+    int Draw(QPainter& painter);
+
+private:
+    std::vector<TilePicture> m_tiles;
+    std::unique_ptr<TileDecodeQueue> m_queue;
+};
 
 // Draws the tiles at their own size in the given order, each file read afresh; returns how many could be
 // drawn. The files are decoded on all cores first, so the picture is the one a tile-by-tile paint gives.
