@@ -29,8 +29,6 @@ bool JpegStripWriter::Start(std::FILE* file, const QSize& size) {
     encoder.info.input_components = 3;
     encoder.info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&encoder.info);
-    // The fast transform costs no visible quality at the default quality and shortens the one serial step.
-    encoder.info.dct_method = JDCT_IFAST;
     jpeg_start_compress(&encoder.info, TRUE);
     encoder.rowBytes = size.width() * 3;
     return true;
