@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QSettings>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -24,7 +23,6 @@ namespace {
 
 constexpr int kLevelSide = 100;
 constexpr int kRounds = 8;
-constexpr int kAttempts = 5;
 const QSize kView(1920, 1080);
 
 bool BuildLevelOnce(const QString& atlas) {
@@ -67,10 +65,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QDir::tempPath() + QStringLiteral("/tarnwell_atlas_paint_bench");
-    // A settings store of the benchmark's own, so the user's atlas setting stays as it is.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work + QStringLiteral("/config"));
+    const QString work = BenchWorkFolder(argc, argv, "tarnwell_atlas_paint_bench");
     const QString atlas = work + QStringLiteral("/atlas");
     if (!BuildLevelOnce(atlas) || !SettingsStore::WriteAtlasFolder(atlas)) {
         std::printf("could not build the level in %s\n", qPrintable(atlas));
@@ -89,16 +84,10 @@ int main(int argc, char** argv) {
             const qint32 y = (i * 23 + round * 7 + 7) % (kLevelSide - 6);
             g_nTbX = x;
             g_nTbY = y;
-            // The best of a few interleaved tries at each position: a shared machine slows single tries at
-            // random, and both sides must see the same conditions.
             const QStringList paths = VisibleTiles(setFolder);
-            double paintMs = 1e9, decodeMs = 1e9;
-            for (int attempt = 0; attempt < kAttempts; ++attempt) {
-                paintMs = std::min(paintMs, PaintMs(target, [](QPainter& painter, const QRect& box) {
-                                       CTrekbuddy().DrawAtlas(painter, box);
-                                   }));
-                decodeMs = std::min(decodeMs, DecodeMs(paths));
-            }
+            const auto [paintMs, decodeMs] = BestPaintAndDecodeMs(
+                target, [](QPainter& painter, const QRect& box) { CTrekbuddy().DrawAtlas(painter, box); },
+                paths);
             if (round < 0 || g_nTbX != x || g_nTbY != y)
                 continue; // the first round only warms the file cache
             paints.push_back(paintMs);

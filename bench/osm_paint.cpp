@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QSettings>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -25,7 +24,6 @@ namespace {
 constexpr int kCacheColumns = 40;
 constexpr int kCacheRows = 24;
 constexpr int kRounds = 6;
-constexpr int kAttempts = 5;
 constexpr qint32 kFirstX = 2032;
 constexpr qint32 kFirstY = 1362;
 const QSize kView(1920, 1080);
@@ -71,10 +69,7 @@ double MeanFileKb(const QStringList& paths) {
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QDir::tempPath() + QStringLiteral("/tarnwell_osm_paint_bench");
-    // A settings store of the benchmark's own, so the user's atlas setting stays as it is.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work + QStringLiteral("/config"));
+    const QString work = BenchWorkFolder(argc, argv, "tarnwell_osm_paint_bench");
     const QString cache = work + QStringLiteral("/cache");
     if (!BuildCacheOnce(cache) || !SettingsStore::WriteAtlasFolder(cache)) {
         std::printf("could not draw the tile cache in %s\n", qPrintable(cache));
@@ -93,15 +88,9 @@ int main(int argc, char** argv) {
             g_nOsmX = kFirstX + (i * 7 + round * 3 + 3) % (kCacheColumns - 8);
             g_nOsmY = kFirstY + (i * 5 + round * 2 + 2) % (kCacheRows - 5);
             paths = VisibleTiles(cache);
-            // The best of a few interleaved tries at each position: a shared machine slows single tries at
-            // random, and both sides must see the same conditions.
-            double paintMs = 1e9, decodeMs = 1e9;
-            for (int attempt = 0; attempt < kAttempts; ++attempt) {
-                paintMs = std::min(paintMs, PaintMs(target, [](QPainter& painter, const QRect& box) {
-                                       COsmView().DrawOsmMap(painter, box);
-                                   }));
-                decodeMs = std::min(decodeMs, DecodeMs(paths));
-            }
+            const auto [paintMs, decodeMs] = BestPaintAndDecodeMs(
+                target, [](QPainter& painter, const QRect& box) { COsmView().DrawOsmMap(painter, box); },
+                paths);
             if (g_bOsmRepaint != 0) {
                 std::printf("a tile was missing from the cache\n");
                 return 1;
