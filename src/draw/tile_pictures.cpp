@@ -157,6 +157,6 @@ int TileDecoding::Draw(QPainter& painter) {
     return drawn;
 }
 
-int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles) {
-    return TileDecoding(tiles).Draw(painter);
+int DrawTilePictures(QPainter& painter, std::vector<TilePicture> tiles) {
+    return TileDecoding(std::move(tiles)).Draw(painter);
 }

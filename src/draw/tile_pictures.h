@@ -38,4 +38,4 @@ private:
 
 // Draws the tiles at their own size in the given order, each file read afresh; returns how many could be
 // drawn. The files are decoded on all cores first, so the picture is the one a tile-by-tile paint gives.
-int DrawTilePictures(QPainter& painter, const std::vector<TilePicture>& tiles);
+int DrawTilePictures(QPainter& painter, std::vector<TilePicture> tiles);
