@@ -1,5 +1,3 @@
-#include "dialogs/url_opener.h"
-#include "dialogs/user_guide.h"
 #include "running_app.h"
 
 #include <QProcess>
@@ -56,21 +54,4 @@ TEST(Desktop, AnInstallHoldsAValidEntryIconsGuideAndAProgramThatAnswersWithoutAW
             Execute(prefix + QStringLiteral("/bin/tarnwell"), {QString::fromLatin1(option)}, environment),
             std::pair(0, output));
     EXPECT_TRUE(QFileInfo(guide).size() > 1000);
-}
-
-TEST(Desktop, F1OpensTheGuideAndWithoutABrowserTellsWhereItIs) {
-    RunningApp app;
-    {
-        DialogDriver::OpenedUrls opened;
-        app.Command(ID_HELP_USERGUIDE)->trigger();
-        EXPECT_EQ(opened, QList<QUrl>{UserGuideUrl()});
-    }
-    SetUrlOpener([](const QUrl&) { return false; });
-    app.Command(ID_HELP_USERGUIDE)->trigger();
-    SetUrlOpener({});
-    EXPECT_EQ(
-        TestEnv::MessageTexts(),
-        QStringList(QStringLiteral("No web browser could be started to show the user guide.\n\nThe guide "
-                                   "is the file\n") +
-                    UserGuideUrl().toLocalFile()));
 }

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <limits>
@@ -26,6 +25,7 @@ using TileCache::CellPoint;
 using TileCache::HasWhite;
 using TileCache::kBlack;
 using TileCache::kUntouched;
+using TileCache::Shows;
 
 // The test case's own atlas folder, which the settings point at.
 inline QString Atlas() {
@@ -69,15 +69,6 @@ inline QString Write(const QString& name, int columns, int rows, const char* for
         for (int column = 0; column < columns; ++column)
             WriteTile(level, column, row, QSize(256, 256), format);
     return level;
-}
-
-// Whether the pixel at `point` is `colour`, give or take the noise of JPEG coding.
-inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb colour) {
-    const QRgb pixel = image.pixel(point);
-    const int off = std::max({std::abs(qRed(pixel) - qRed(colour)), std::abs(qGreen(pixel) - qGreen(colour)),
-                              std::abs(qBlue(pixel) - qBlue(colour))});
-    return (off <= 6 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
-           << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
 
 // The program's view shown at `size` and, unless told otherwise, initialised as at start-up.

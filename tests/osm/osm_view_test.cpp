@@ -118,23 +118,3 @@ TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bMoved, g_bOsmRepaint}), (std::array{0, 0, 0, 0}));
     EXPECT_TRUE(QDir(start).isEmpty());
 }
-
-TEST(OnOsmClick, StripRangesAreOpenAndTriedInOrder) {
-    // Where a click lands, and the zoom, position, pan flag and move flag it leaves.
-    const std::tuple<QPoint, quint32, qint32, qint32, qint32, qint32> cases[] = {
-        {{140, 10}, 13, 4064, 2724, 0, 0}, {{158, 10}, 12, 2032, 1362, 0, 0},
-        {{170, 31}, 11, 1016, 681, 0, 0},  {{140, 32}, 12, 2032, 1362, 0, 0},
-        {{290, 10}, 12, 2031, 1362, 0, 0}, {{310, 10}, 12, 2032, 1362, 0, 0},
-        {{320, 10}, 12, 2032, 1361, 0, 0}, {{350, 10}, 12, 2032, 1363, 0, 1},
-        {{390, 10}, 12, 2033, 1362, 0, 1}, {{230, 10}, 12, 2032, 1362, 1, 1},
-        {{40, 10}, 12, 2032, 1362, 0, 0},
-    };
-    for (const auto& [at, zoom, x, y, pan, moved] : cases) {
-        Enter(kNoServer);
-        g_bPanView = g_bMoved = 0;
-        EXPECT_TRUE(COsmView().OnOsmClick(at));
-        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView, g_bMoved}),
-                  (std::tuple{zoom, x, y, pan, moved}))
-            << at.x() << ", " << at.y();
-    }
-}

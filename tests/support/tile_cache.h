@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QPainter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // One-colour tiles, so that a drawn, printed or previewed picture tells which tile lies where; an OSM tile
@@ -26,6 +27,16 @@ inline QImage SolidTile(int x, int y, QSize size = QSize(256, 256)) {
     QImage tile(size, QImage::Format_RGB32);
     tile.fill(CellColour(x, y));
     return tile;
+}
+
+// Whether the pixel at `point` is `colour`, give or take the noise of JPEG coding or
+// a print service.
+inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb colour) {
+    const QRgb pixel = image.pixel(point);
+    const int off = std::max({std::abs(qRed(pixel) - qRed(colour)), std::abs(qGreen(pixel) - qGreen(colour)),
+                              std::abs(qBlue(pixel) - qBlue(colour))});
+    return (off <= 6 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
 
 // A picture filled with kUntouched that `draw` paints on.
