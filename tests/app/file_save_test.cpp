@@ -1,5 +1,5 @@
-#include "atlas/solid_level.h"
 #include "running_app.h"
+#include "support/tile_cache.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -33,8 +33,8 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     RunningApp app;
     const QString notes = TestEnv::TempFolder() + QStringLiteral("/notes.txt"),
                   other = TestEnv::TempFolder() + QStringLiteral("/other.txt");
-    SolidLevel::WriteFile(notes, "keep");
-    SolidLevel::WriteFile(other, "mine");
+    TileCache::WriteFile(notes, "keep");
+    TileCache::WriteFile(other, "mine");
     ChooseFileThenAnswer(notes, QString());
     app.OnFileOpen();
     ASSERT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));

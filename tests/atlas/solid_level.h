@@ -26,6 +26,7 @@ using TileCache::HasWhite;
 using TileCache::kBlack;
 using TileCache::kUntouched;
 using TileCache::Shows;
+using TileCache::WriteFile;
 
 // The test case's own atlas folder, which the settings point at.
 inline QString Atlas() {
@@ -49,11 +50,6 @@ inline void WriteTiledLevel(const QString& name, int columns, int rows, const At
     level.extension = QStringLiteral("png");
     level.calibration = calibration;
     ASSERT_TRUE(AtlasBuilder::WriteLevel(Atlas(), level, corners));
-}
-
-inline void WriteFile(const QString& path, const QByteArray& bytes = {}) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
 inline void WriteTile(const QString& level, int column, int row, QSize size, const char* format = "png") {

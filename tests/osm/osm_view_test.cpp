@@ -52,7 +52,7 @@ TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAndReadsThemAfreshAtEveryPaint) {
 
 TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaintAlsoUnderTrekbuddyOffsets) {
     Served served;
-    WriteEmpty(12, 2033, 1363);
+    WriteFile(TileFile(12, 2033, 1363));
     EXPECT_TRUE(ShowsNoTilesNote(Render(1000, 700)));
     EXPECT_EQ(g_bOsmRepaint, 1);
     QStringList expected;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TileAddress, CacheNamesAndUrlsOfTheDefaultAndNegativeTiles) {
+TEST(TileAddress, CacheNamesUrlsGridAndPlacement) {
     g_szAtlasFolder = QStringLiteral("/maps/cache/");
     g_wszOsmUrl = QStringLiteral("https://tiles.example/");
     EXPECT_EQ(TilePath(12, 2032, 1362), QStringLiteral("/maps/cache/12-2032-1362.png"));
@@ -11,17 +11,14 @@ TEST(TileAddress, CacheNamesAndUrlsOfTheDefaultAndNegativeTiles) {
     EXPECT_EQ(TileUrl(12, -1, 1362), QStringLiteral("https://tiles.example/12/-1/1362.png"));
     EXPECT_EQ(TileUrl(13, 4064, 2724), QStringLiteral("https://tiles.example/13/4064/2724.png"));
     EXPECT_EQ(TilePath(-2147483647 - 1, 0, 7), QStringLiteral("/maps/cache/-2147483648-0-7.png"));
-}
 
-TEST(TileAddress, GridCoversTheSurfaceWithWholeAndPartTiles) {
-    EXPECT_EQ(TileGrid({1000, 700}), QSize(4, 3));
-    EXPECT_EQ(TileGrid({255, 255}), QSize(1, 1));
-    EXPECT_EQ(TileGrid({256, 256}), QSize(2, 2));
-    EXPECT_EQ(TileGrid({0, 0}), QSize(1, 1));
-}
+    // The grid covers the surface with whole and part tiles.
+    EXPECT_EQ(
+        (std::array{TileGrid({1000, 700}), TileGrid({255, 255}), TileGrid({256, 256}), TileGrid({0, 0})}),
+        (std::array{QSize(4, 3), QSize(1, 1), QSize(2, 2), QSize(1, 1)}));
 
-// 256-pixel cells and the Trekbuddy offsets are placed by the drawn tests.
-TEST(TileAddress, PlacementFollowsPositionAndCellSize) {
+    // Placement follows position and cell size; 256-pixel cells and the Trekbuddy offsets are placed by the
+    // drawn tests.
     std::tie(g_nTileWidth, g_nTileHeight) = std::tuple(200, 100);
     EXPECT_EQ(TilePlacement(2033, 1364), QPoint(200, 233));
     g_nOsmX = -2147483647 - 1;

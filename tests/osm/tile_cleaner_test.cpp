@@ -11,7 +11,7 @@ namespace {
 void WriteEmptyArea() {
     for (int y = 1362; y < 1367; ++y)
         for (int x = 2032; x < 2038; ++x)
-            WriteEmpty(12, x, y);
+            WriteFile(TileFile(12, x, y));
 }
 
 QStringList CacheFiles() {
@@ -24,7 +24,7 @@ TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFi
     Enter(kOsmStandardServerUrl);
     WriteEmptyArea();
     ASSERT_TRUE(SolidTile(2033, 1363).save(TileFile(12, 2033, 1363)));
-    WriteEmpty(13, 2032, 1362);
+    WriteFile(TileFile(13, 2032, 1362));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(Folder()); // where names without a folder would point
     CClean().RemoveZeroSizeTiles(QSize(1000, 700));

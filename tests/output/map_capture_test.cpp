@@ -8,6 +8,7 @@
 #include <QImage>
 
 using TileCache::CellColour;
+using TileCache::WriteFile;
 
 namespace {
 
@@ -27,12 +28,6 @@ QString ProgramFolder() {
     const QString folder = TestEnv::TempFolder() + QStringLiteral("/program");
     QDir().mkpath(folder);
     return folder;
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
 }
 
 } // namespace

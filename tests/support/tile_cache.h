@@ -39,6 +39,11 @@ inline ::testing::AssertionResult Shows(const QImage& image, QPoint point, QRgb 
            << "pixel " << point.x() << "," << point.y() << " is " << std::hex << pixel;
 }
 
+inline void WriteFile(const QString& path, const QByteArray& bytes = {}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
 // A picture filled with kUntouched that `draw` paints on.
 template <typename Draw> QImage Picture(int width, int height, Draw draw) {
     QImage target(width, height, QImage::Format_RGB32);
@@ -104,11 +109,6 @@ inline QStringList RequestedPaths(const LoopbackTileServer& server) {
     for (const LoopbackTileServer::Request& request : server.Requests())
         paths.append(QString::fromLatin1(request.path));
     return paths;
-}
-
-inline void WriteEmpty(int z, int x, int y) {
-    QFile file(TileFile(z, x, y));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
 inline QImage Render(int width, int height) {

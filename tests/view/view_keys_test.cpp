@@ -1,7 +1,6 @@
 #include "app/running_app.h"
 #include "atlas/solid_level.h"
 
-#include <QPrinter>
 #include <QWheelEvent>
 
 namespace {
@@ -100,10 +99,4 @@ TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
     EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
     g_nMapType = kMapTypeDialog;
     EXPECT_TRUE(PaintsNothing(view, false)) << "behind a dialog the last picture stays";
-
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(TestEnv::TempFolder() + QStringLiteral("/page.pdf"));
-    view.PrintPage(printer);
-    EXPECT_EQ(DialogDriver::FileContent(printer.outputFileName()).left(5), QByteArray("%PDF-"));
 }
