@@ -19,15 +19,12 @@ void WriteCmykTile(const QString& path, std::array<uchar, 4> cmyk) {
     info.err = jpeg_std_error(&error);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    info.image_width = info.image_height = 256;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
+    std::tie(info.image_width, info.image_height, info.input_components, info.in_color_space) =
+        std::tuple(256u, 256u, 4, JCS_CMYK);
     jpeg_set_defaults(&info);
     jpeg_start_compress(&info, TRUE);
-    std::vector<uchar> row(256 * 4);
-    for (size_t i = 0; i < row.size(); ++i)
-        row[i] = cmyk[i % 4];
-    std::vector<JSAMPROW> rows(256, row.data());
+    std::vector<std::array<uchar, 4>> row(256, cmyk);
+    std::vector<JSAMPROW> rows(256, row.front().data());
     jpeg_write_scanlines(&info, rows.data(), 256);
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
