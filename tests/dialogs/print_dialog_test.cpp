@@ -9,7 +9,7 @@ using namespace DialogDriver;
 
 // The preview frame takes the page's shape: 250 pixels high, at most 420 wide. "All paper sizes" lists the
 // whole table with A4 (the printer's paper) at position 8; a refused custom size leaves the frame as it was.
-TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientation) {
+TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientationAndApplyClampsTheScale) {
     CPrintOSM dialog;
     dialog.show();
     auto* papers = Find<QComboBox>(&dialog, "papers");
@@ -41,11 +41,8 @@ TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientation) {
     EXPECT_EQ(TestEnv::MessageTexts(),
               QStringList({QStringLiteral("The custom paper width and height must each be a whole number of "
                                           "millimetres from 1 to 3276.")}));
-}
 
-TEST(PrintDialog, ApplyClampsTheTypedScale) {
-    CPrintOSM dialog;
-    dialog.show();
+    // Apply clamps the typed scale.
     auto* slider = dialog.findChild<QSlider*>();
     auto* scale = Find<QLineEdit>(&dialog, "scale");
     ASSERT_EQ(slider->value(), 5);

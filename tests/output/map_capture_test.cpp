@@ -16,27 +16,18 @@ constexpr QRgb kBackground = qRgb(165, 230, 25);
 const QString kBeside =
     QStringLiteral("Copied the map to a file named new.bmp and to the windows paste buffer. ");
 
-// An OSM view at (0, 0) of zoom 12 over a cache of 4 x 3 tiles, each of a colour of its own.
-QString MakeCache(QPoint missing = {-1, -1}) {
-    g_nOsmX = g_nOsmY = 0;
-    g_nTileWidth = g_nTileHeight = 256;
-    TileCache::Write(4, 3, missing);
-    return g_szAtlasFolder;
-}
-
-QString ProgramFolder() {
-    const QString folder = TestEnv::TempFolder() + QStringLiteral("/program");
-    QDir().mkpath(folder);
-    return folder;
-}
-
 } // namespace
 
 // A 700 x 500 capture over an old, larger new.bmp replaces the file whole, with no colour table. The view
-// takes a 3 x 2 grid, tile (g_nOsmX, g_nOsmY) at (0, 33), in the file and on the clipboard.
-TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboard) {
-    MakeCache({2, 1});
-    const QString program = ProgramFolder();
+// takes a 3 x 2 grid, tile (g_nOsmX, g_nOsmY) at (0, 33), in the file and on the clipboard; a tile that is
+// no picture leaves the background.
+TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboardAndCutRemovesTheTilesItDrew) {
+    // An OSM view at (0, 0) of zoom 12 over a cache of 4 x 3 tiles, each of a colour of its own.
+    std::tie(g_nOsmX, g_nOsmY, g_nTileWidth, g_nTileHeight) = std::tuple(0, 0, 256, 256);
+    TileCache::Write(4, 3);
+    const QString cache = g_szAtlasFolder, program = TestEnv::TempFolder() + QStringLiteral("/program");
+    WriteFile(cache + QStringLiteral("12-2-1.png"), "not a png");
+    QDir().mkpath(program);
     WriteFile(program + QStringLiteral("/new.bmp"), QByteArray(5'000'000, 'x'));
     EXPECT_EQ(CCopyImage().CopyMap(QSize(700, 500), program), kBeside);
     EXPECT_EQ(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList({"new.bmp"}));
@@ -61,16 +52,12 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboard) {
         EXPECT_EQ(file.pixel(at), colour) << at.x() << "," << at.y();
         EXPECT_EQ(clipboard.pixel(at), colour) << at.x() << "," << at.y();
     }
-}
-
-TEST(MapCapture, CutRemovesExactlyTheTilesItDrew) {
-    const QString cache = MakeCache();
-    WriteFile(cache + QStringLiteral("12-1-1.png"), "not a png");
-    EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), ProgramFolder()), kBeside);
+    // Cut takes out exactly the tiles it drew: not the fourth column and third row, nor the file that is no
+    // picture.
+    EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), program), kBeside);
     EXPECT_EQ(QDir(cache).entryList(QDir::Files, QDir::Name),
-              QStringList({"12-0-2.png", "12-1-1.png", "12-1-2.png", "12-2-2.png", "12-3-0.png", "12-3-1.png",
-                           "12-3-2.png"}))
-        << "the undrawn fourth column and third row stay, as does the file that is no picture";
+              QStringList({"12-0-2.png", "12-1-2.png", "12-2-1.png", "12-2-2.png", "12-3-0.png", "12-3-1.png",
+                           "12-3-2.png"}));
 }
 
 // A program folder that cannot be written sends the file to the pictures folder; when that fails too, the

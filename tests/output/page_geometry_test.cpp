@@ -18,16 +18,13 @@ TEST(PaperCodes, MapPrinterSizesToTableCodes) {
     EXPECT_EQ(PaperCodes(printer), QList<int>({9, 1, 118, 117, 48, 51, 103}));
 }
 
-// Slider 5 on A4 landscape at 300 dpi: twice the tiles across of 600 dpi (the margin case below).
-TEST(PageGeometry, HalfTheResolutionGivesTwiceTheTilesAcross) {
-    const GridGeometry grid = PageGeometry({3358, 2330}, 5, 300, 300, {});
-    EXPECT_EQ((std::tuple{GridColumns(grid), GridRows(grid), grid.tileW, grid.tileH}),
+// Slider 5 on A4 landscape at 300 dpi gives twice the tiles across of 600 dpi. A top margin of 600 on a
+// 600-dpi page moves the whole grid one inch down; the rows still start inside the page image, so all three
+// are drawn.
+TEST(PageGeometry, HalfTheResolutionGivesTwiceTheTilesAcrossAndATopMarginMovesTheGridDown) {
+    const GridGeometry low = PageGeometry({3358, 2330}, 5, 300, 300, {});
+    EXPECT_EQ((std::tuple{GridColumns(low), GridRows(low), low.tileW, low.tileH}),
               (std::tuple{10, 6, 335.2f, 335.2f}));
-}
-
-// A top margin of 600 on a 600-dpi page moves the whole grid one inch down; the rows still start inside the
-// page image, so all three are drawn.
-TEST(PageGeometry, TopMarginMovesTheGridDown) {
     Write(5, 3);
     const GridGeometry grid = PageGeometry({6716, 4661}, 5, 600, 600, {600, 0});
     const std::optional<QImage> page = ComposePage(grid, OsmTiles(0, 0));

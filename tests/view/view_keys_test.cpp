@@ -41,7 +41,7 @@ TEST(ViewKeys, TrekbuddyArrowsAndEnd) {
     EXPECT_EQ(std::pair(g_nTbX, g_nTbY), std::pair(7, 0)) << "two rows: 2 - 3 becomes 0";
 }
 
-TEST(ViewKeys, KeypadStepsEscapeAndTheMainKeyboardPlus) {
+TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlus) {
     Window window;
     window.Keys({Qt::Key_Plus});
     EXPECT_EQ(g_nZoom, 12u) << "the main keyboard's + is not a zoom key";
@@ -55,6 +55,13 @@ TEST(ViewKeys, KeypadStepsEscapeAndTheMainKeyboardPlus) {
     g_bPanView = 1;
     window.Keys({Qt::Key_Escape});
     EXPECT_EQ(g_bPanView, 0);
+    // The wheel zooms as the keypad does, notch by notch.
+    for (const auto& [angle, zoom] : {std::pair{-120, 11u}, {-60, 11u}, {-60, 10u}, {240, 12u}, {119, 12u}}) {
+        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.app.View(), &wheel);
+        EXPECT_EQ(g_nZoom, zoom) << angle;
+    }
 
     g_nMapType = kMapTypeDialog;
     window.Keys({Qt::Key_Right});
@@ -79,16 +86,6 @@ TEST(ViewKeys, OsmKeysMoveWithoutLimitsAndHomeUsesTheFixedTable) {
     EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(506, 339)) << "a fixed value, not a halving of 2032";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_nOsmX), std::pair(11u, 1012));
-}
-
-TEST(ViewKeys, TheWheelZoomsAsTheKeypadDoesNotchByNotch) {
-    Window window;
-    for (const auto& [angle, zoom] : {std::pair{-120, 11u}, {-60, 11u}, {-60, 10u}, {240, 12u}, {119, 12u}}) {
-        QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window.app.View(), &wheel);
-        EXPECT_EQ(g_nZoom, zoom) << angle;
-    }
 }
 
 TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
