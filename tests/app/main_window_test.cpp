@@ -89,8 +89,11 @@ TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
     EXPECT_TRUE(TestEnv::Messages().isEmpty()) << TestEnv::MessageTexts().join(' ').toStdString();
 }
 
-TEST(MainWindow, MapTypeChecksAndTheSmallCommands) {
+TEST(MainWindow, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallCommands) {
     RunningApp app;
+    EXPECT_EQ(std::tuple(g_nMapType, g_nZoom, g_nTileWidth, g_szAtlasFolder),
+              std::tuple(kMapTypeTrekbuddy, 12u, 256, QString()));
+    EXPECT_FALSE(SettingsStore::KeyExists()) << "a start creates no settings";
     for (quint32 type : {kMapTypeTrekbuddy, kMapTypeOsm}) {
         g_nMapType = type;
         app.MainFrame()->Menu(QStringLiteral("&View"))->aboutToShow();

@@ -28,11 +28,3 @@ TEST(StartUp, WithTheSampleAtlasTheViewStartsAtLevel12TopLeft) {
               std::tuple(nullptr, nullptr, nullptr, nullptr))
         << "nothing points at the closed window";
 }
-
-TEST(StartUp, NoSettingsAtAllStartsSilentlyAndCreatesNoKey) {
-    RunningApp app;
-    EXPECT_EQ(std::tuple(g_nMapType, g_nZoom, g_nTileWidth, g_szAtlasFolder),
-              std::tuple(kMapTypeTrekbuddy, 12u, 256, QString()));
-    EXPECT_FALSE(SettingsStore::KeyExists());
-    EXPECT_TRUE(TestEnv::Messages().isEmpty());
-}

@@ -131,7 +131,7 @@ TEST(Calibration, PositionOfTheTopLeftTileAndMissingFiles) {
 // A FIFO or device read would block the program before its window shows; a huge file would fill the memory.
 TEST(SafeRead, FifosDevicesAndFilesOverTheLimitCountAsMissing) {
     WriteTiledLevel(QStringLiteral("12"), 3, 2, {52.0, 51.0, 1.0, 0.0});
-    const QString level = Atlas() + QStringLiteral("/12");
+    const QString level = Folder() + QStringLiteral("/12");
     // The calibration limit is exact: 1 MiB is read, one byte more is not.
     const QByteArray calibration =
         AtlasBuilder::CalibrationText(QStringLiteral("12.png"), 48, 32, {52.0, 51.0, 1.0, 0.0}).toLatin1();

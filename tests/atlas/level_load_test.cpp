@@ -25,7 +25,7 @@ std::array<int, 4> Counted() {
 } // namespace
 
 TEST(LevelFolder, ExactNameWinsThenTheFirstListedSuffixThenThePatternItself) {
-    const QString atlas = Atlas();
+    const QString atlas = Folder();
     for (const char* entry : {"Reading 05", "05", "Layer 20", "Layer 112", "Reading 12"})
         QDir().mkpath(atlas + QLatin1Char('/') + QLatin1String(entry));
     // Of the two names that end in 12, the one the folder lists first, whichever that is here.
@@ -43,15 +43,6 @@ TEST(LevelFolder, ExactNameWinsThenTheFirstListedSuffixThenThePatternItself) {
     EXPECT_EQ(CountTileColumns(), 0) << "the pattern names no folder";
     g_nZoom = 12;
     EXPECT_EQ(FindLevelFolder(), atlas + QLatin1Char('/') + QString::fromStdString(first));
-}
-
-TEST(LevelFolder, FindLevelFolderTellsWhenTheKeyCannotBeCreated) {
-    TestEnv::BlockSettingsStore();
-    g_wszLevelFolder = QStringLiteral("old");
-    EXPECT_EQ((std::array{bool(FindLevelFolder()), g_wszLevelFolder.isEmpty()}), (std::array{false, true}));
-    EXPECT_EQ(TestEnv::MessageTexts(),
-              QStringList{QStringLiteral("An error occurred opening or creating the settings file\n") +
-                          qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf")});
 }
 
 TEST(LevelFolder, NoAtlasFolderLeavesTheLevelEmptyOneTakesTheFirstTileSizeAndCountsByItUnderAnyName) {

@@ -3,42 +3,28 @@
 #include "app/tarnwell_doc.h"
 #include "atlas/level_folder.h"
 #include "atlas/trekbuddy.h"
-#include "atlas_builder.h"
-#include "state/map_state.h"
-#include "state/settings_store.h"
-#include "support/test_env.h"
 #include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
-#include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <array>
-#include <gtest/gtest.h>
 #include <limits>
 
-// Levels of one-colour tiles, PNG unless told otherwise.
+// Levels of one-colour tiles, PNG unless told otherwise, built on the one-colour tiles of tile_cache.h.
 namespace SolidLevel {
 
 using TileCache::CellColour;
 using TileCache::CellPoint;
+using TileCache::Folder;
 using TileCache::HasWhite;
 using TileCache::kBlack;
 using TileCache::kUntouched;
 using TileCache::Shows;
 using TileCache::WriteFile;
 
-// The test case's own atlas folder, which the settings point at.
-inline QString Atlas() {
-    const QString atlas = TestEnv::TempFolder() + QStringLiteral("/atlas");
-    QDir().mkpath(atlas);
-    SettingsStore::WriteAtlasFolder(atlas);
-    return atlas;
-}
-
 // Level `name` with its set folder.
 inline QString LevelFolder(const QString& name) {
-    const QString level = Atlas() + QLatin1Char('/') + name;
+    const QString level = Folder() + QLatin1Char('/') + name;
     QDir().mkpath(level + QStringLiteral("/set"));
     return level;
 }
@@ -49,7 +35,7 @@ inline void WriteTiledLevel(const QString& name, int columns, int rows, const At
     AtlasBuilder::Level level{name, columns, rows, QSize(16, 16)};
     level.extension = QStringLiteral("png");
     level.calibration = calibration;
-    ASSERT_TRUE(AtlasBuilder::WriteLevel(Atlas(), level, corners));
+    ASSERT_TRUE(AtlasBuilder::WriteLevel(Folder(), level, corners));
 }
 
 inline void WriteTile(const QString& level, int column, int row, QSize size, const char* format = "png") {

@@ -1,3 +1,4 @@
+#include "atlas/level_folder.h"
 #include "atlas_builder.h"
 #include "dialog_driver.h"
 #include "dialogs/atlas_folder_dialog.h"
@@ -29,15 +30,23 @@ TEST(AtlasFolderDialog, FirstRunTellsTheFolderIsUnsetThenOkStoresAnEmptyFolder) 
     EXPECT_EQ(TestEnv::MessageTexts().size(), 1) << "an empty folder is a set folder";
 }
 
-TEST(AtlasFolderDialog, SettingsThatCannotBeCreatedAreReported) {
+// A settings store that cannot be created: the dialog and the level look-up say so by the store's full path,
+// and the zoom is neither written nor read.
+TEST(AtlasFolderDialog, ASettingsStoreThatCannotBeCreatedIsReported) {
     TestEnv::BlockSettingsStore();
+    const QString store = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvex.conf");
     CAtlasFolder dialog;
-    EXPECT_EQ(TestEnv::MessageTexts(),
-              QStringList{QStringLiteral(
-                              "An error occurred creating the settings file\n%1/Orvex.conf\n\nThis message "
-                              "might appear if this is the first time you have run the program.")
-                              .arg(qEnvironmentVariable("XDG_CONFIG_HOME"))});
     EXPECT_TRUE(Find<QLineEdit>(&dialog, "folderEdit")->text().isEmpty());
+    g_wszLevelFolder = QStringLiteral("old");
+    EXPECT_EQ((std::array{bool(FindLevelFolder()), g_wszLevelFolder.isEmpty()}), (std::array{false, true}));
+    EXPECT_FALSE(SettingsStore::WriteAtlasZoom(12));
+    EXPECT_FALSE(SettingsStore::ReadAtlasZoom());
+    EXPECT_EQ(
+        TestEnv::MessageTexts(),
+        QStringList({QStringLiteral("An error occurred creating the settings file\n%1\n\nThis message might "
+                                    "appear if this is the first time you have run the program.")
+                         .arg(store),
+                     QStringLiteral("An error occurred opening or creating the settings file\n") + store}));
 }
 
 TEST(AtlasFolderDialog, PickedNonLatinFolderIsOpenedOnRequestAndStoredWholeByOkOnly) {

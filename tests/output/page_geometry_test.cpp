@@ -3,8 +3,6 @@
 #include "output/printed_page.h"
 #include "support/tile_cache.h"
 
-#include <gtest/gtest.h>
-
 using namespace TileCache;
 
 // A printer's paper sizes become table codes in the printer's order; sizes the table lacks (no Windows paper

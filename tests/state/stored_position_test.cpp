@@ -27,12 +27,6 @@ TEST(StoredPosition, TheFolderIsReadWithATrailingSlashAndAnUnsetOneNeverBecomesT
     EXPECT_EQ((std::pair{GetAtlasFolder(), g_szAtlasFolder}), std::pair(std::optional(slashed), slashed));
 }
 
-TEST(StoredPosition, AStoreThatCannotBeCreatedFailsQuietly) {
-    TestEnv::BlockSettingsStore();
-    EXPECT_FALSE(SettingsStore::WriteAtlasZoom(12));
-    EXPECT_FALSE(SettingsStore::ReadAtlasZoom());
-}
-
 TEST(StoredPosition, StoredZoomIsItsLowByteSignExtended) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
     for (auto [stored, zoom] : {std::pair{13, 13u}, {300, 44u}, {255, 0xFFFFFFFFu}, {-2, 0xFFFFFFFEu}}) {

@@ -79,7 +79,7 @@ inline void Write(int columns, int rows, QPoint missing = {-1, -1}) {
             }
 }
 
-// The cache folder, which the settings name as the atlas folder.
+// The test case's tile cache or atlas folder, which the settings name as the atlas folder.
 inline QString Folder() {
     const QString cache = TestEnv::TempFolder() + QStringLiteral("/cache");
     QDir().mkpath(cache);

@@ -30,7 +30,9 @@ struct OsmWindow : QObject {
 
 } // namespace
 
-TEST(OsmWindow, MapTypeSixPaintsAtOnceAndOnceMoreToShowTheDownloadedTiles) {
+// Map type 6 paints at once and once more to show the tiles it downloaded. Strip click ranges are open at
+// both ends and apply above y = 32 only; the first range that matches acts.
+TEST(OsmWindow, MapTypeSixPaintsOnceMoreForTheDownloadsAndKeysAndStripButtonsMoveAndZoomIt) {
     OsmWindow window;
     EXPECT_EQ(window.paints, 1) << "the command paints before it returns";
     EXPECT_GE(window.server.Requests().size(), 6);
@@ -42,11 +44,6 @@ TEST(OsmWindow, MapTypeSixPaintsAtOnceAndOnceMoreToShowTheDownloadedTiles) {
     const QImage shown = window.app.View()->grab().toImage();
     EXPECT_EQ(shown.pixel(127, 160), CellColour(2032, 1362));
     EXPECT_EQ(shown.pixel(383, 416), CellColour(2033, 1363));
-}
-
-// Strip click ranges are open at both ends and apply above y = 32 only; the first range that matches acts.
-TEST(OsmWindow, KeysAndStripButtonsMoveAndZoomTheMap) {
-    OsmWindow window;
     // A key, or else a click on the strip; the zoom, position, pan flag and moved flag it leaves.
     const std::tuple<int, QPoint, quint32, qint32, qint32, qint32, qint32> steps[] = {
         {Qt::Key_Right, {}, 12, 2033, 1362, 0, 1}, {Qt::Key_Down, {}, 12, 2033, 1363, 0, 1},

@@ -41,7 +41,7 @@ TEST(ViewKeys, TrekbuddyArrowsAndEnd) {
     EXPECT_EQ(std::pair(g_nTbX, g_nTbY), std::pair(7, 0)) << "two rows: 2 - 3 becomes 0";
 }
 
-TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlus) {
+TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) {
     Window window;
     window.Keys({Qt::Key_Plus});
     EXPECT_EQ(g_nZoom, 12u) << "the main keyboard's + is not a zoom key";
@@ -63,10 +63,15 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlus) {
         EXPECT_EQ(g_nZoom, zoom) << angle;
     }
 
+    CTarnwellView& view = *window.app.View();
+    view.resize(640, 480);
+    EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
+    EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
     g_nMapType = kMapTypeDialog;
     window.Keys({Qt::Key_Right});
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_nTbX), std::pair(12u, 0)) << "behind a dialog no key acts";
+    EXPECT_TRUE(PaintsNothing(view, false)) << "behind a dialog the last picture stays";
 }
 
 TEST(ViewKeys, OsmKeysMoveWithoutLimitsAndHomeUsesTheFixedTable) {
@@ -86,14 +91,4 @@ TEST(ViewKeys, OsmKeysMoveWithoutLimitsAndHomeUsesTheFixedTable) {
     EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(506, 339)) << "a fixed value, not a halving of 2032";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_nOsmX), std::pair(11u, 1012));
-}
-
-TEST(ViewPaint, DialogTypeAndPrintedTrekbuddyPagesDrawNothing) {
-    Window window;
-    CTarnwellView& view = *window.app.View();
-    view.resize(640, 480);
-    EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
-    EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
-    g_nMapType = kMapTypeDialog;
-    EXPECT_TRUE(PaintsNothing(view, false)) << "behind a dialog the last picture stays";
 }
