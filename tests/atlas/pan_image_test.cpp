@@ -7,7 +7,7 @@
 
 using namespace SolidLevel;
 
-TEST(PanView, ATallImageFillsTheHeightAClickPicksItsTileAndOneMadeAgainShowsAtOnce) {
+TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgainShowsAtOnce) {
     const QString panFile = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
     Enter(12);
     // Saved as PNG under the .jpg name: read by content, whatever the name says.
@@ -25,6 +25,25 @@ TEST(PanView, ATallImageFillsTheHeightAClickPicksItsTileAndOneMadeAgainShowsAtOn
     ASSERT_TRUE(TileCache::SolidTile(1, 0, QSize(400, 800)).save(panFile, "JPG"));
     g_bPanView = 1;
     EXPECT_TRUE(Shows(Render(800, 600), {150, 300}, CellColour(1, 0)));
+
+    // 512 x 40 cells, red then blue, too big to decode whole, shown 800 x 62.5; written a strip at a time.
+    std::FILE* file = std::fopen(QFile::encodeName(panFile).constData(), "wb");
+    std::vector<unsigned char> band(40960 * 3 * 16);
+    for (size_t i = 0; i < band.size(); i += 3)
+        band[i + (i / 3 % 40960 < 20480 ? 0 : 2)] = 255;
+    JpegStripWriter writer;
+    ASSERT_TRUE(file && writer.Start(file, QSize(40960, 3200)));
+    for (int y = 0; y < 3200; y += 16)
+        ASSERT_TRUE(writer.WriteRows(band.data(), 16));
+    ASSERT_TRUE(writer.Finish());
+    std::fclose(file);
+    const QImage wide = Render(800, 600);
+    EXPECT_TRUE(Shows(wide, {390, 60}, qRgb(255, 0, 0)) && Shows(wide, {410, 60}, qRgb(0, 0, 255)));
+    EXPECT_EQ(wide.pixel(400, 97), kBlack);
+    EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
+    OnAtlasClick(QPoint(600, 64), QSize(800, 600));
+    // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
+    EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{384, 20, 0, 0}));
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
@@ -60,30 +79,6 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_TRUE(HasWhite(unreadable, QRect(50, 100, 700, 40)));
     EXPECT_NE(missing.copy(0, 90, 800, 60), unreadable.copy(0, 90, 800, 60));
     EXPECT_EQ(missing.copy(0, 140, 800, 100), unreadable.copy(0, 140, 800, 100));
-}
-
-TEST(PanView, AHugeWideImageFillsTheWidthAndAClickPicksItsTile) {
-    const QString level = LevelFolder(QStringLiteral("12"));
-    Enter(12);
-    g_bPanView = 1;
-    // 512 x 40 cells, red then blue, too big to decode whole, shown 800 x 62.5; written a strip at a time.
-    std::FILE* file = std::fopen(QFile::encodeName(level + QStringLiteral("/pan.jpg")).constData(), "wb");
-    std::vector<unsigned char> band(40960 * 3 * 16);
-    for (size_t i = 0; i < band.size(); i += 3)
-        band[i + (i / 3 % 40960 < 20480 ? 0 : 2)] = 255;
-    JpegStripWriter writer;
-    ASSERT_TRUE(file && writer.Start(file, QSize(40960, 3200)));
-    for (int y = 0; y < 3200; y += 16)
-        ASSERT_TRUE(writer.WriteRows(band.data(), 16));
-    ASSERT_TRUE(writer.Finish());
-    std::fclose(file);
-    const QImage image = Render(800, 600);
-    EXPECT_TRUE(Shows(image, {390, 60}, qRgb(255, 0, 0)) && Shows(image, {410, 60}, qRgb(0, 0, 255)));
-    EXPECT_EQ(image.pixel(400, 97), kBlack);
-    EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
-    OnAtlasClick(QPoint(600, 64), QSize(800, 600));
-    // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{384, 20, 0, 0}));
 }
 
 const PanProgress kIgnore = [](int) {};

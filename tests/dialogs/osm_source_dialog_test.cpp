@@ -38,29 +38,23 @@ Seen Choose(int downs, const QString& button) {
 
 } // namespace
 
-TEST(OsmSourceDialog, FirstOpeningShowsTheStandardSampleAndOkTakesTheChosenServer) {
+// The list starts without a selection at every opening; OK with one takes its server, and the OSM map
+// follows whatever the outcome.
+TEST(OsmSourceDialog, OkTakesTheChosenServerCancelOrNoSelectionKeepItAndTheLinkOpensTheCopyrightPage) {
     EXPECT_EQ(Choose(0, QStringLiteral("Cancel")), Seen(-1, kDefault, Sample("standard")));
-
     g_nMapType = kMapTypeTrekbuddy;
     EXPECT_EQ(Choose(2, QStringLiteral("OK")), Seen(1, QStringLiteral("case 1 ") + kCycle, Sample("cycle")));
     EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm));
-}
 
-TEST(OsmSourceDialog, LaterOpeningsStartEmptyAndCancelOrNoSelectionKeepTheServer) {
-    g_wszOsmUrl = g_wszOsmServer = kCycle;
     g_nMapType = kMapTypeTrekbuddy;
     const auto [selection, description, sample] = Choose(5, QStringLiteral("Cancel"));
     EXPECT_TRUE(description.contains(QStringLiteral("Toner")));
     EXPECT_FALSE(description.contains(QStringLiteral("Humanitarian"), Qt::CaseInsensitive));
     EXPECT_EQ(sample, Sample("toner"));
-    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm))
-        << "the OSM map follows whatever the outcome";
-
+    EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm));
     EXPECT_EQ(Choose(0, QStringLiteral("OK")), Seen(-1, kDefault, QImage()));
     EXPECT_EQ(std::pair(g_wszOsmUrl, g_wszOsmServer), std::pair(kCycle, kCycle));
-}
 
-TEST(OsmSourceDialog, TheLinkOpensTheCopyrightPage) {
     OpenedUrls opened;
     COSMSource dialog;
     dialog.show();

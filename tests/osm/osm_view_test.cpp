@@ -91,7 +91,7 @@ TEST(DrawOsmMap, AStalledServerEndsThePaintsDownloadsAfterOneTimeOut) {
     EXPECT_EQ(served.server.Requests().size(), 2) << "the next paint tries again";
 }
 
-TEST(DrawOsmMap, NoNetworkNotesItAtEveryPaintAndAsksForNoFollowUp) {
+TEST(DrawOsmMap, NoNetworkOrNoAtlasFolderIsNotedAtEveryPaintWithNoFollowUp) {
     Enter(kNoServer);
     g_nTbX = -1;
     for (int paint = 0; paint < 2; ++paint) {
@@ -100,17 +100,15 @@ TEST(DrawOsmMap, NoNetworkNotesItAtEveryPaintAndAsksForNoFollowUp) {
     }
     EXPECT_EQ((std::array{g_nTbX, g_bMoved}), (std::array{0, 1}));
     EXPECT_TRUE(QDir(Folder()).isEmpty());
-}
 
-TEST(DrawOsmMap, WithoutAnAtlasFolderNotesItAndTouchesNoFiles) {
-    Enter(kNoServer);
+    // Without an atlas folder the folder note shows and no file is touched.
     const QString start = TestEnv::TempFolder() + QStringLiteral("/start");
     QDir().mkpath(start);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(start);
     ASSERT_TRUE(SolidTile(2032, 1362).save(TileFile(12, 2032, 1362)));
     SettingsStore::WriteAtlasFolder(QString());
-    g_nTbX = g_nTbY = 3;
+    std::tie(g_nTbX, g_nTbY, g_bMoved) = std::tuple(3, 3, 0);
     const QImage image = Render(1000, 700);
     QDir::setCurrent(previous);
     EXPECT_TRUE(HasWhite(image, QRect(5, 249, 300, 14))) << "fourth line of the folder note";
