@@ -6,8 +6,8 @@
 #include "atlas/trekbuddy.h"
 #include "osm/osm_view.h"
 #include "platform/message_box.h"
+#include "state/map_settings.h"
 #include "state/map_state.h"
-#include "state/stored_position.h"
 
 #include <QPainter>
 #include <QPrinter>
