@@ -2,6 +2,7 @@
 
 #include "atlas/level_folder.h"
 #include "dialogs/print_dlg.h"
+#include "dialogs/print_osm.h"
 #include "state/map_state.h"
 #include "view/behind_map.h"
 
