@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kWindowColumns = 8;
 constexpr int kWindowRows = 6;
-constexpr int kTileTop = 33;
 
 const QStringList kNoTilesLines = {
     QStringLiteral("No image tiles were found for this zoom level."),
@@ -38,7 +37,7 @@ std::optional<TilePicture> FindTile(const QString& setFolder, int column, int ro
     const std::optional<QString> name = FindFirst(setFolder, QStringLiteral("*_%1_%2.*").arg(px).arg(py));
     if (!name)
         return std::nullopt;
-    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kTileTop),
+    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kBandHeight),
                        setFolder + QLatin1Char('/') + *name};
 }
 
@@ -54,7 +53,7 @@ std::vector<TilePicture> TileWindow(const QSize& size) {
         if (qint64(column) * g_nTileWidth > size.width())
             continue;
         for (int row = 0; row < kWindowRows; ++row) {
-            if (qint64(row) * g_nTileHeight + kTileTop > size.height())
+            if (qint64(row) * g_nTileHeight + kBandHeight > size.height())
                 break;
             if (std::optional<TilePicture> tile = FindTile(setFolder, column, row))
                 tiles.push_back(std::move(*tile));
@@ -109,4 +108,15 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
     DrawOffScreen(target, clipBox, [&clipBox, &tiles](QPainter& painter, const QPaintDevice& device) {
         DrawMap(painter, device, clipBox.size(), tiles);
     });
+}
+
+MapReply CTrekbuddy::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose purpose) {
+    if (purpose == DrawPurpose::Print)
+        return RepaintReply();
+    DrawAtlas(painter, clipBox);
+    return {};
+}
+
+void CTrekbuddy::ZoomChosen() {
+    LoadLevel();
 }

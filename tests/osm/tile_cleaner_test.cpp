@@ -1,4 +1,4 @@
-#include "app/tarnwell_app.h"
+#include "app/running_app.h"
 #include "osm/tile_cleaner.h"
 #include "support/read_only_mount.h"
 #include "support/tile_cache.h"
@@ -55,7 +55,7 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     WriteEmptyArea();
     CTarnwellApp app;
     ASSERT_TRUE(app.InitInstance());
-    app.View()->resize(300, 200);
+    MapView()->resize(300, 200);
     g_nMapType = kMapTypeTrekbuddy;
     g_szAtlasFolder = Folder() + QLatin1Char('/');
     app.OnOsmCleanTiles();
@@ -63,5 +63,5 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     g_nMapType = kMapTypeOsm;
     app.OnOsmCleanTiles();
     EXPECT_EQ(CacheFiles().size(), 24) << "3 x 2 tiles of a 300 x 200 view";
-    EXPECT_EQ(g_pMapWnd, app.View());
+    EXPECT_EQ(g_pMapWnd, MapView());
 }
