@@ -393,6 +393,7 @@ void CMapPrintDialog::OnPrint() {
     }
     request.orientation = m_portrait->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape;
     request.slider = m_slider->value();
+    request.attribution = Attribution();
     request.margins = Margins();
 
     PrintProgress progress;

@@ -40,6 +40,8 @@ protected:
 
     // The tile files the preview and the page are drawn from.
     virtual TileSource Tiles() const = 0;
+    // The credit the printed map carries; none unless a tile server asks for one.
+    virtual QString Attribution() const { return {}; }
 
 private:
     void CreateControls();

@@ -10,4 +10,6 @@ public:
 
 protected:
     TileSource Tiles() const override;
+    // The chosen tile server's.
+    QString Attribution() const override;
 };

@@ -1,5 +1,6 @@
 #include "osm/osm_view.h"
 
+#include "draw/attribution.h"
 #include "draw/back_buffer.h"
 #include "draw/button_strip.h"
 #include "draw/map_band.h"
@@ -10,6 +11,7 @@
 #include "osm/osm_moves.h"
 #include "osm/tile_address.h"
 #include "osm/tile_downloader.h"
+#include "osm/tile_servers.h"
 #include "platform/safe_file.h"
 #include "state/map_settings.h"
 #include "state/map_state.h"
@@ -114,9 +116,14 @@ void OnStripButton(StripAction action) {
 void COsmView::DrawOsmMap(QPainter& target, const QRect& clipBox) {
     if (g_bPanView == 1)
         g_bPanView = 0;
-    DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
-        DrawMap(painter, device, clipBox.size());
-    });
+    const bool drawn =
+        DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+            DrawMap(painter, device, clipBox.size());
+        });
+    // Inside the black edge the back buffer leaves.
+    m_attributionBox =
+        drawn ? DrawAttribution(target, clipBox.adjusted(0, 0, -1, -1), TileServerAttribution(g_wszOsmUrl))
+              : QRect();
 }
 
 MapReply COsmView::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose) {
@@ -128,6 +135,8 @@ MapReply COsmView::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose) {
 }
 
 MapReply COsmView::OnClick(const QPoint& point, const QSize&) {
+    if (m_attributionBox.contains(point))
+        return {};
     if (const std::optional<StripAction> action = StripButtonAt(point))
         OnStripButton(*action);
     return RepaintReply();

@@ -1,8 +1,10 @@
 #include "output/map_capture.h"
 
+#include "draw/attribution.h"
 #include "draw/tile_pictures.h"
 #include "osm/osm_grid.h"
 #include "osm/tile_address.h"
+#include "osm/tile_servers.h"
 #include "output/write_bmp.h"
 #include "platform/message_box.h"
 #include "state/map_state.h"
@@ -84,6 +86,7 @@ QString CaptureMap(const QSize& clientSize, const QString& programFolder, const 
     capture.fill(kBackground);
     QPainter painter(&capture);
     const bool complete = DrawTiles(painter, clientSize, tileDrawn);
+    DrawAttribution(painter, capture.rect(), TileServerAttribution(g_wszOsmUrl));
     painter.end();
     if (!complete)
         return {};

@@ -1,5 +1,6 @@
 #include "output/printed_page.h"
 
+#include "draw/attribution.h"
 #include "draw/back_buffer.h"
 #include "platform/message_box.h"
 
@@ -33,11 +34,14 @@ QSize PrintableDots(const QPagedPaintDevice& device, PrinterDpi dpi) {
 // The page in printer dots, `painter` standing at the printable area's top-left: white, and the grid where
 // its page image would lie, cut where that image ends.
 void DrawPrintedPage(QPainter& painter, const QSize& printable, const GridGeometry& grid,
-                     const TileSource& tiles, const std::function<void(int column)>& column) {
+                     const TileSource& tiles, const std::function<void(int column)>& column,
+                     const QString& attribution) {
     painter.fillRect(QRect(QPoint(0, 0), printable), Qt::white);
-    painter.setClipRect(QRect(kPagePosition, QSize(grid.width, grid.height) - QSize(1, 1)));
+    const QSize shown = QSize(grid.width, grid.height) - QSize(1, 1);
+    painter.setClipRect(QRect(kPagePosition, shown));
     painter.translate(kPagePosition - kImageSource);
     DrawTileGrid(painter, grid, tiles, column);
+    DrawAttribution(painter, QRect(kImageSource, shown), attribution);
 }
 
 QString PrinterGone(const QString& printer) {
@@ -80,7 +84,7 @@ bool PrintMapPage(QPagedPaintDevice& device, PrinterDpi dpi, const PrintRequest&
         return false;
     // The device counts dots of dpi.x both ways; a printer with fewer dots down gets taller ones.
     painter.scale(1.0, double(dpi.x) / double(dpi.y));
-    DrawPrintedPage(painter, printable, grid, tiles, progress.column);
+    DrawPrintedPage(painter, printable, grid, tiles, progress.column, request.attribution);
     if (!painter.end())
         return false;
     Notify(progress.finished, columns);

@@ -21,6 +21,7 @@ struct PrintRequest {
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     int slider = 5;
     PageMargins margins;
+    QString attribution; // the tile server's credit, drawn in the bottom-right corner of the map
 };
 
 // How far the job has come: `columns` once the grid is known, then each column as it is drawn, then

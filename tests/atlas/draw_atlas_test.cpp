@@ -39,9 +39,9 @@ TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAboveWi
     g_nTbX = 1;
     QImage image = Render(600, 500);
     // Column -1 is black; the first tiles lose a pixel at the top left, cell edges fall a pixel early.
-    const std::array<int, 4> cells[] = {{0, 32, 1, 0},    {254, 100, 1, 0},  {255, 100, 2, 0},
-                                        {100, 287, 1, 0}, {100, 288, 1, 1},  {561, 338, 3, 1},
-                                        {100, 31, -1, 0}, {599, 100, -1, 0}, {100, 499, -1, 0}};
+    const std::array<int, 4> cells[] = {
+        {0, 32, 1, 0},    {254, 100, 1, 0}, {255, 100, 2, 0}, {100, 287, 1, 0},  {100, 288, 1, 1},
+        {561, 338, 3, 1}, {598, 498, 3, 1}, {100, 31, -1, 0}, {599, 100, -1, 0}, {100, 499, -1, 0}};
     for (const auto& [x, y, column, row] : cells)
         EXPECT_EQ(image.pixel(x, y), column < 0 ? kBlack : CellColour(column, row)) << x << ", " << y;
     EXPECT_TRUE(HasWhite(image, QRect(80, 0, 40, 32))) << "zoom number";

@@ -1,4 +1,5 @@
 #include "osm/tile_downloader.h"
+#include "osm/tile_servers.h"
 #include "platform/safe_file.h"
 #include "support/tile_cache.h"
 
@@ -40,9 +41,23 @@ TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAndReadsThemAfreshAtEveryPaint) {
         }
     }
     reference.end();
+    g_wszOsmUrl = TileServers()[6].url; // every tile is cached: nothing is fetched
     const QImage painted = Render(1000, 700);
     const QRect tileArea(0, 32, 999, 667);
-    EXPECT_TRUE(painted.copy(tileArea) == expected.copy(tileArea));
+    // Over the tiles only the tile server's credit, in the corner inside the black edge.
+    const QRect credit = DifferingArea(painted.copy(tileArea), expected.copy(tileArea)).translated(0, 32);
+    EXPECT_EQ(credit.bottomRight(), QPoint(998, 698));
+    EXPECT_TRUE(ShowsCredit(painted, credit));
+    g_wszOsmUrl = TileServers()[0].url;
+    const QRect shorter =
+        DifferingArea(Render(1000, 700).copy(tileArea), expected.copy(tileArea)).translated(0, 32);
+    EXPECT_LT(shorter.width() * 2, credit.width()) << "each server has its own";
+    COsmView map;
+    Picture(1000, 700, [&map](QPainter& painter, QRect area) { map.DrawOsmMap(painter, area); });
+    EXPECT_EQ(std::pair(map.OnClick(shorter.center(), {}).repaint, map.OnClick({500, 400}, {}).repaint),
+              std::pair(false, true))
+        << "a click on the credit is no map click";
+    g_wszOsmUrl = kNoServer;
     EXPECT_TRUE(HasWhite(painted, QRect(80, 0, 40, 32))) << "zoom number";
     EXPECT_TRUE(HasWhite(painted, QRect(410, 7, 180, 16))) << "status text";
     EXPECT_EQ(g_bOsmRepaint, 0);

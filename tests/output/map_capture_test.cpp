@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 
 using TileCache::CellColour;
 using TileCache::WriteFile;
@@ -59,11 +60,25 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboardAndCutRemoves
                                                 {{0, 33}, CellColour(0, 0)},   {{255, 288}, CellColour(0, 0)},
                                                 {{256, 33}, CellColour(1, 0)}, {{699, 288}, CellColour(2, 0)},
                                                 {{0, 289}, CellColour(0, 1)},  {{511, 499}, CellColour(1, 1)},
-                                                {{512, 289}, kBackground},     {{699, 499}, kBackground}};
+                                                {{512, 289}, kBackground},     {{699, 470}, kBackground}};
     for (const auto& [at, colour] : expected) {
         EXPECT_EQ(file.pixel(at), colour) << at.x() << "," << at.y();
         EXPECT_EQ(clipboard.pixel(at), colour) << at.x() << "," << at.y();
     }
+    // Beyond the tiles, the credit of the tile server in the bottom-right corner.
+    QImage tiles(700, 500, QImage::Format_RGB32);
+    tiles.fill(kBackground);
+    QPainter painter(&tiles);
+    for (const QPoint cell : {QPoint(0, 0), QPoint(1, 0), QPoint(2, 0), QPoint(0, 1), QPoint(1, 1)})
+        painter.fillRect(QRect(cell.x() * 256, cell.y() * 256 + 33, 256, 256),
+                         CellColour(cell.x(), cell.y()));
+    painter.end();
+    for (const QImage& picture : {file, clipboard.convertToFormat(QImage::Format_RGB32)}) {
+        const QRect credit = TileCache::DifferingArea(picture.convertToFormat(QImage::Format_RGB32), tiles);
+        EXPECT_EQ(credit.bottomRight(), QPoint(699, 499));
+        EXPECT_TRUE(TileCache::ShowsCredit(picture, credit));
+    }
+
     // Cut takes out exactly the tiles it drew: not the fourth column and third row, nor the file that is no
     // picture.
     EXPECT_EQ(CCutImage().CutMap(QSize(700, 500), program), kBeside);

@@ -133,6 +133,33 @@ inline void Enter(const QString& server) {
     g_wszOsmUrl = g_wszOsmServer = server;
 }
 
+// The smallest rectangle holding every pixel in which `a` and `b` (of one size) differ; empty when none does.
+inline QRect DifferingArea(const QImage& a, const QImage& b) {
+    QRect area;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+// Whether `area` of `image` shows a tile server's credit as the map draws it on screen: a light box a tenth
+// of an inch high or less, wider than high, with dark letters on it.
+inline ::testing::AssertionResult ShowsCredit(const QImage& image, const QRect& area) {
+    int light = 0, dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            light += grey > 180;
+            dark += grey < 100;
+        }
+    const bool credit = area.height() >= 8 && area.height() <= 24 && area.width() > 4 * area.height() &&
+                        light > area.width() * area.height() / 2 && dark > 20;
+    return (credit ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << area.x() << "," << area.y() << " " << area.width() << "x" << area.height() << ": " << light
+           << " light, " << dark << " dark pixels";
+}
+
 // Whether `position` is the place `expected` (latitude, longitude) within `tolerance` degrees, or both are
 // none.
 inline ::testing::AssertionResult IsPlace(const std::optional<GeoPosition>& position,
