@@ -40,7 +40,7 @@ std::vector<TilePicture> FetchGrid(const QSize& grid) {
         for (qint64 x = g_nOsmX; x - g_nOsmX < qint64(grid.width()) + g_nTbX; ++x) {
             const QString path = TilePath(g_nZoom, qint32(x), qint32(y));
             if (CanRead(path)) {
-                cached.push_back({TilePlacement(qint32(x), qint32(y)), path});
+                cached.push_back({TilePlacement(qint32(x), qint32(y)), FileRange{path}});
                 continue;
             }
             // One stalled transfer holds the window for the whole idle time-out; the other missing tiles of

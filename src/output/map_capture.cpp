@@ -58,7 +58,7 @@ bool DrawTiles(QPainter& painter, const QSize& clientSize, const TileDrawn& tile
             if (x > std::numeric_limits<qint32>::max() || y > std::numeric_limits<qint32>::max())
                 continue;
             const QString path = TilePath(qint32(g_nZoom), qint32(x), qint32(y));
-            const QImage tile = DecodeTilePicture(path);
+            const QImage tile = DecodeTilePicture(FileRange{path});
             if (tile.isNull())
                 continue;
             painter.drawImage(TilePlacement(qint32(x), qint32(y)), tile);
