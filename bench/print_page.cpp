@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    if (!PrintMapPage(printer, request, tiles)) {
+    if (!PrintMapPage(printer, {kDpi, kDpi}, request, tiles)) {
         std::fprintf(stderr, "print_page: the job failed\n");
         return 1;
     }

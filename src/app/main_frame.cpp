@@ -102,13 +102,13 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
-    m_toolBar->setObjectName(QStringLiteral("Standard"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolBar* toolBar = addToolBar(QStringLiteral("Standard"));
+    toolBar->setObjectName(QStringLiteral("Standard"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (int id : ToolbarButtons()) {
         if (id == 0) {
-            m_toolBar->addSeparator();
+            toolBar->addSeparator();
             continue;
         }
         QAction* action = Command(id);
@@ -116,13 +116,13 @@ void CMainFrame::CreateToolBar() {
             action = AddCommand(id, ToolbarLabel(id));
         if (action->icon().isNull())
             action->setIcon(StandardIcon(style(), id));
-        m_toolBar->addAction(action);
+        toolBar->addAction(action);
     }
 
     // "Toolbars and Docking Windows" lists the one bar and lets it be shown or hidden.
     QAction* bars = Command(ID_VIEW_TOOLBAR);
     auto* barList = new QMenu(this);
-    barList->addAction(m_toolBar->toggleViewAction());
+    barList->addAction(toolBar->toggleViewAction());
     bars->setMenu(barList);
     bars->setEnabled(true);
 }

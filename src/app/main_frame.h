@@ -6,7 +6,6 @@
 
 class QAction;
 class QMenu;
-class QToolBar;
 
 // The main window: a menu bar with every command of the command table, one toolbar and a status bar. A
 // command is disabled until a handler is bound to it.
@@ -24,8 +23,6 @@ public:
     // A menu of the menu bar by its title ("&View").
     QMenu* Menu(const QString& title) const { return m_menus.value(title); }
 
-    QToolBar* ToolBar() const { return m_toolBar; }
-
 private:
     void CreateMenus();
     void CreateToolBar();
@@ -34,5 +31,4 @@ private:
 
     QHash<int, QAction*> m_commands;
     QHash<QString, QMenu*> m_menus;
-    QToolBar* m_toolBar = nullptr;
 };

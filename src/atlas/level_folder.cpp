@@ -1,5 +1,6 @@
 #include "atlas/level_folder.h"
 
+#include "atlas/atlas_root.h"
 #include "atlas/level_source.h"
 #include "platform/find_first.h"
 #include "platform/message_box.h"
@@ -17,6 +18,17 @@ std::optional<QString> AtlasFolder() {
     return folder;
 }
 
+// The first level that `find` finds in the atlas folder itself or, when none lies there and the folder is an
+// atlas root, in its layers in name order.
+template <typename Find> std::optional<QString> FindInAtlas(const QString& atlas, Find find) {
+    if (std::optional<QString> level = find(atlas))
+        return level;
+    for (const QString& layer : AtlasLayers(atlas))
+        if (std::optional<QString> level = find(layer))
+            return level;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString ZoomSuffix(quint32 zoom) {
@@ -29,13 +41,15 @@ std::optional<QString> GetLevelFolder() {
     if (!atlas)
         return std::nullopt;
     const QString zz = ZoomSuffix(g_nZoom);
-    const QString prefix = *atlas + QLatin1Char('/');
-    if (FindFirst(*atlas, zz))
-        g_szAtlasFolder = prefix + zz;
-    else if (const std::optional<QString> found = FindFirst(*atlas, QStringLiteral("*") + zz))
-        g_szAtlasFolder = prefix + *found;
-    else
-        g_szAtlasFolder = prefix + QStringLiteral("*") + zz;
+    const std::optional<QString> level = FindInAtlas(*atlas, [&zz](const QString& folder) {
+        const QString prefix = folder + QLatin1Char('/');
+        if (FindFirst(folder, zz))
+            return std::optional<QString>(prefix + zz);
+        if (const std::optional<QString> found = FindFirst(folder, QStringLiteral("*") + zz))
+            return std::optional<QString>(prefix + *found);
+        return std::optional<QString>();
+    });
+    g_szAtlasFolder = level.value_or(*atlas + QStringLiteral("/*") + zz);
     return g_szAtlasFolder;
 }
 
@@ -48,10 +62,14 @@ std::optional<QString> FindLevelFolder() {
     const std::optional<QString> atlas = AtlasFolder();
     if (!atlas)
         return std::nullopt;
-    const std::optional<QString> found = FindFirst(*atlas, QStringLiteral("*") + ZoomSuffix(g_nZoom));
-    if (!found)
+    const QString pattern = QStringLiteral("*") + ZoomSuffix(g_nZoom);
+    const std::optional<QString> level = FindInAtlas(*atlas, [&pattern](const QString& folder) {
+        const std::optional<QString> found = FindFirst(folder, pattern);
+        return found ? std::optional<QString>(folder + QLatin1Char('/') + *found) : std::nullopt;
+    });
+    if (!level)
         return std::nullopt;
-    g_wszLevelFolder = *atlas + QLatin1Char('/') + *found;
+    g_wszLevelFolder = *level;
     return g_wszLevelFolder;
 }
 

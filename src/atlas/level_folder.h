@@ -9,7 +9,9 @@ QString ZoomSuffix(quint32 zoom);
 
 // Finds the level folder for g_nZoom under the atlas folder and leaves its path (no trailing '/') in
 // g_szAtlasFolder. When no entry ends in the zoom, g_szAtlasFolder holds the search pattern "<atlas>/*<zz>",
-// which names no folder. Nothing, with g_szAtlasFolder empty, when no atlas folder is set.
+// which names no folder. Nothing, with g_szAtlasFolder empty, when no atlas folder is set. Both look-ups
+// look in the layers of an atlas root (atlas_root.h) when the atlas folder itself holds no level for the
+// zoom.
 std::optional<QString> GetLevelFolder();
 
 // The level folder for g_nZoom, kept in g_wszLevelFolder, for printing and pan images. Tells the user when

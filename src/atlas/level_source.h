@@ -38,7 +38,8 @@ struct FirstTileFacts {
 
 // Where the tiles and the calibration file of one level come from. Each kind of level answers a few
 // questions about its names and hands out their bytes; how tiles are named, found and counted is written
-// once, below, for every kind. Every call reads afresh, so a change shows at the next one.
+// once, below, for every kind. Every call reads afresh, so a change shows at the next one, and may come from
+// any thread: the pan maker asks from its pool.
 class LevelSource {
 public:
     explicit LevelSource(QString folder) : m_folder(std::move(folder)) {}

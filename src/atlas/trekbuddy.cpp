@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kWindowColumns = 8;
 constexpr int kWindowRows = 6;
-constexpr int kTileTop = 33;
 
 const QStringList kNoTilesLines = {
     QStringLiteral("No image tiles were found for this zoom level."),
@@ -38,7 +37,7 @@ std::optional<TilePicture> FindTile(const LevelSource& level, int column, int ro
     std::optional<FileRange> file = level.TileAt(px, py);
     if (!file)
         return std::nullopt;
-    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kTileTop), std::move(*file)};
+    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kBandHeight), std::move(*file)};
 }
 
 // The tiles of the 8 x 6 window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture.
@@ -53,7 +52,7 @@ std::vector<TilePicture> TileWindow(const QSize& size) {
         if (qint64(column) * g_nTileWidth > size.width())
             continue;
         for (int row = 0; row < kWindowRows; ++row) {
-            if (qint64(row) * g_nTileHeight + kTileTop > size.height())
+            if (qint64(row) * g_nTileHeight + kBandHeight > size.height())
                 break;
             if (std::optional<TilePicture> tile = FindTile(*level, column, row))
                 tiles.push_back(std::move(*tile));
@@ -108,4 +107,15 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
     DrawOffScreen(target, clipBox, [&clipBox, &tiles](QPainter& painter, const QPaintDevice& device) {
         DrawMap(painter, device, clipBox.size(), tiles);
     });
+}
+
+MapReply CTrekbuddy::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose purpose) {
+    if (purpose == DrawPurpose::Print)
+        return RepaintReply();
+    DrawAtlas(painter, clipBox);
+    return {};
+}
+
+void CTrekbuddy::ZoomChosen() {
+    LoadLevel();
 }

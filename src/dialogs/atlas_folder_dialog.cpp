@@ -8,7 +8,6 @@
 #include "state/map_state.h"
 #include "state/settings_messages.h"
 #include "state/settings_store.h"
-#include "view/invalidate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -130,7 +129,6 @@ void CAtlasFolder::OnApplyAndViewMap() {
     g_nMapType = kMapTypeTrekbuddy;
     g_bMoved = 1;
     LoadLevel();
-    InvalidateMapWindow();
     accept();
 }
 

@@ -4,8 +4,6 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
-#include <QSslError>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -13,22 +11,6 @@ namespace {
 // The most a single read takes from the reply.
 constexpr qint64 kChunkBytes = 999424;
 constexpr int kMaxRedirects = 5;
-
-// Certificate faults that public tile servers show often enough that the tiles are taken anyway: an
-// outdated certificate or one issued for another name of the same service. A certificate nobody we trust
-// issued is refused.
-bool OnlyAcceptedCertificateErrors(const QList<QSslError>& errors) {
-    return std::all_of(errors.begin(), errors.end(), [](const QSslError& error) {
-        switch (error.error()) {
-        case QSslError::CertificateExpired:
-        case QSslError::CertificateNotYetValid:
-        case QSslError::HostNameMismatch:
-            return true;
-        default:
-            return false;
-        }
-    });
-}
 
 QNetworkRequest TileRequest(const QUrl& url) {
     QNetworkRequest request(url);
@@ -51,6 +33,8 @@ TileTransfer::TileTransfer(QNetworkAccessManager& manager, const QUrl& url, cons
                            TransferLimits limits, std::function<void(TransferOutcome)> done)
     : m_manager(manager), m_path(path), m_limits(limits), m_done(std::move(done)),
       m_file(path + QStringLiteral(".download")) {
+    // The count is the current tile's from the start, whether or not a body ever arrives.
+    g_nBytesDownloaded = 0;
     m_idle.setSingleShot(true);
     m_idle.setInterval(limits.idleTimeoutMs);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
@@ -60,14 +44,12 @@ TileTransfer::TileTransfer(QNetworkAccessManager& manager, const QUrl& url, cons
     Get(url);
 }
 
+// No certificate fault is ignored: a tile served under an outdated certificate or one made out to another
+// host could be anybody's picture, and the cache would keep it for good.
 void TileTransfer::Get(const QUrl& url) {
     m_reply.reset(m_manager.get(TileRequest(url)));
     m_declaredBytes = -1;
     QNetworkReply* reply = m_reply.get();
-    QObject::connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError>& errors) {
-        if (OnlyAcceptedCertificateErrors(errors))
-            reply->ignoreSslErrors(errors);
-    });
     QObject::connect(reply, &QNetworkReply::encrypted, &m_idle, qOverload<>(&QTimer::start));
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] { OnMetaData(); });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { OnReadyRead(); });
@@ -162,7 +144,6 @@ void TileTransfer::Fail(qint32 status) {
 }
 
 bool TileTransfer::OpenFile() {
-    g_nBytesDownloaded = 0;
     m_opened = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     return m_opened;
 }

@@ -2,11 +2,12 @@
 
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 class CTarnwellDoc;
 class CTrekbuddy;
 class COsmView;
+class MapKind;
+struct MapReply;
 class QMenu;
 class QPrinter;
 
@@ -36,9 +37,6 @@ public:
     // The popup menu of the right button ("Edit": Cut, Copy, Paste).
     void SetContextMenu(QMenu* menu) { m_contextMenu = menu; }
 
-    CTrekbuddy* Trekbuddy() const { return m_pTrekbuddy.get(); }
-    CTarnwellDoc* Document() const { return m_document; }
-
     // View commands.
     void OnViewMaptype7trekbuddy();
     void OnViewMaptype6osm();
@@ -61,9 +59,11 @@ protected:
 private:
     // Whether any part of the view can be seen.
     bool HasVisibleArea() const;
-    bool OnTrekbuddyKey(int key, bool keypad);
-    // A level step names the new level's calibration file in the main window's title.
-    void ShowLevelTitle(const std::optional<QString>& title);
+    // The map object of the current map type, pointed at this view as its window; none while a command's
+    // dialog is up or before the initial update.
+    MapKind* CurrentMap();
+    // Does what a map asked for after an event.
+    void Follow(const MapReply& reply);
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 

@@ -7,7 +7,7 @@
 
 TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     RunningApp app;
-    const CMainFrame& frame = *app.MainFrame();
+    const CMainFrame& frame = *MainWindow();
     // Each menu as "title: label id keys;" per item ("off" when disabled), and each prompt after its id.
     QStringList menus, prompts;
     for (QAction* menu : frame.menuBar()->actions()) {
@@ -52,7 +52,7 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
                    "32792 Choose a OSM web tile server to use.", "32796 Print a OSM map."}));
 
     QList<int> buttons;
-    for (QAction* action : frame.ToolBar()->actions()) {
+    for (QAction* action : frame.findChild<QToolBar*>()->actions()) {
         buttons.append(action->isSeparator() ? 0 : action->data().toInt());
         EXPECT_TRUE(action->isSeparator() || action->isEnabled() || buttons.back() == 57637);
     }
@@ -96,7 +96,7 @@ TEST(MainWindow, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallComman
     EXPECT_FALSE(SettingsStore::KeyExists()) << "a start creates no settings";
     for (quint32 type : {kMapTypeTrekbuddy, kMapTypeOsm}) {
         g_nMapType = type;
-        app.MainFrame()->Menu(QStringLiteral("&View"))->aboutToShow();
+        MainWindow()->Menu(QStringLiteral("&View"))->aboutToShow();
         EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(), type == kMapTypeTrekbuddy);
         EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE6OSM)->isChecked(), type == kMapTypeOsm);
         app.Command(ID_MAP_STARTPOSITION)->trigger();

@@ -106,3 +106,52 @@ TEST(TileCount, HalvingSearchUpTo512OnlyProbedNamesCountAndTheFirstTileGivesTheS
     Enter(12);
     EXPECT_EQ(Counted(), (std::array{0, 0, 128, 64}));
 }
+
+TEST(LevelFolder, AnAtlasRootLendsTheFirstLayerWithTheZoomOnlyWhenItHoldsNoLevelItself) {
+    struct Row {
+        const char* what;
+        QByteArray tba;
+        quint32 zoom;
+        QString level; // relative to the root; "*<zz>" for none
+    };
+    const std::vector<Row> rows = {
+        {.what = "only the second layer has 12",
+         .tba = "Atlas 1.0\r\nname",
+         .zoom = 12,
+         .level = "Bern/Bern 12"},
+        {.what = "both layers have 11: name order",
+         .tba = "\xef\xbb\xbf"
+                "Atlas 1.0\n",
+         .zoom = 11,
+         .level = "Alps/Alps 11"},
+        {.what = "a level in the root itself wins", .tba = "Atlas 1.0", .zoom = 14, .level = "Top 14"},
+        {.what = "no layer has 13", .tba = "Atlas 1.0", .zoom = 13, .level = "*13"},
+        {.what = "no atlas file", .tba = {}, .zoom = 12, .level = "*12"},
+        {.what = "another first line", .tba = "Atlas 2.0\nAtlas 1.0", .zoom = 12, .level = "*12"},
+    };
+    const QString root = Folder();
+    for (const char* level : {"Bern/Bern 12", "Bern/Bern 11", "Alps/Alps 11", "Alps/Alps 14", "Top 14"})
+        QDir().mkpath(root + QLatin1Char('/') + QLatin1String(level));
+    const QString tba = root + QStringLiteral("/cr.tba");
+    for (const Row& row : rows) {
+        QFile::remove(tba);
+        if (!row.tba.isEmpty())
+            WriteFile(tba, row.tba);
+        g_nZoom = row.zoom;
+        const QString expected = root + QLatin1Char('/') + row.level;
+        EXPECT_EQ(GetLevelFolder(), expected) << row.what;
+        EXPECT_EQ(FindLevelFolder().value_or(QStringLiteral("*") + ZoomSuffix(row.zoom)),
+                  row.level.startsWith(u'*') ? row.level : expected)
+            << row.what;
+    }
+    EXPECT_EQ(SettingsStore::ReadAtlasFolder(), root) << "the chosen folder stays the stored one";
+
+    // The level a layer lends is loaded and drawn like any other.
+    WriteFile(tba, "Atlas 1.0");
+    const QString level = LevelFolder(QStringLiteral("Bern/Bern 12"));
+    WriteTile(level, 1, 0, QSize(256, 128));
+    WriteTile(level, 0, 0, QSize(256, 128));
+    Enter(12);
+    EXPECT_EQ(Counted(), (std::array{2, 1, 256, 128}));
+    EXPECT_TRUE(Shows(Render(600, 300), QPoint(300, 100), CellColour(1, 0)));
+}

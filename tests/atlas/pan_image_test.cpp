@@ -1,4 +1,3 @@
-#include "atlas/atlas_click.h"
 #include "atlas/jpeg_strip_writer.h"
 #include "atlas/pan_maker.h"
 #include "solid_level.h"
@@ -20,7 +19,7 @@ TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgai
     EXPECT_EQ((std::array{image.pixel(0, 33), image.pixel(290, 300), image.pixel(310, 300)}),
               (std::array{CellColour(0, 0), CellColour(0, 0), kBlack}));
     // Right of the 300 px wide image is one past the last column; 68 / 600 * 800 = 90.7 is row 1.
-    OnAtlasClick(QPoint(700, 100), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(700, 100), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{5, 1, 0, 0}));
 
     // Made again as a JPEG, so the file's size changes as a new pan image's does: it shows at once.
@@ -43,7 +42,7 @@ TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgai
     EXPECT_TRUE(Shows(wide, {390, 60}, qRgb(255, 0, 0)) && Shows(wide, {410, 60}, qRgb(0, 0, 255)));
     EXPECT_EQ(wide.pixel(400, 97), kBlack);
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
-    OnAtlasClick(QPoint(600, 64), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(600, 64), QSize(800, 600));
     // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{384, 20, 0, 0}));
 }
@@ -84,14 +83,14 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_TRUE(HasWhite(missing, QRect(19, 4, 400, 12)) && HasWhite(missing, QRect(50, 199, 400, 30)));
     // Never an image yet: the view's size stands in and every click goes to the first tile.
     g_nTbX = 3;
-    OnAtlasClick(QPoint(700, 500), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(700, 500), QSize(800, 600));
     EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fPanShownWidth, g_fPanShownHeight),
               std::tuple(0, 0, 800.0f, 600.0f));
 
     std::tie(g_nPanImageWidth, g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{1600, 800, 800.0f, 400.0f, 1};
     Render(800, 600);
-    OnAtlasClick(QPoint(400, 232), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(400, 232), QSize(800, 600));
     // The click reads the calibration again: the status shows where the new top-left tile lies.
     EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fTbLat, g_fTbLon), std::tuple(10, 5, 50.75f, -1.5f));
 
@@ -99,7 +98,7 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     const qint32 last = std::numeric_limits<qint32>::max();
     std::tie(g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{last, std::numeric_limits<float>::quiet_NaN(), 200.0f, 1};
-    OnAtlasClick(QPoint(400, 232), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(400, 232), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
 
     // A pan image that cannot be read is not reported as missing, but the same hints follow.

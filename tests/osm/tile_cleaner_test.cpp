@@ -1,4 +1,4 @@
-#include "app/tarnwell_app.h"
+#include "app/running_app.h"
 #include "osm/tile_cleaner.h"
 #include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
@@ -50,7 +50,7 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     WriteEmptyArea();
     CTarnwellApp app;
     ASSERT_TRUE(app.InitInstance());
-    app.View()->resize(300, 200);
+    MapView()->resize(300, 200);
     g_nMapType = kMapTypeTrekbuddy;
     g_szAtlasFolder = Folder() + QLatin1Char('/');
     app.OnOsmCleanTiles();
@@ -58,5 +58,5 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     g_nMapType = kMapTypeOsm;
     app.OnOsmCleanTiles();
     EXPECT_EQ(CacheFiles().size(), 24) << "3 x 2 tiles of a 300 x 200 view";
-    EXPECT_EQ(g_pMapWnd, app.View());
+    EXPECT_EQ(g_pMapWnd, MapView());
 }

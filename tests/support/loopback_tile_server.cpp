@@ -8,6 +8,7 @@
 #include <QSslServer>
 #include <QSslSocket>
 #include <QThread>
+#include <QTimer>
 #include <sys/socket.h>
 
 namespace {
@@ -20,7 +21,8 @@ std::unique_ptr<QTcpServer> MakeServer(LoopbackTileServer::Certificate certifica
     if (certificate == LoopbackTileServer::Certificate::None)
         return std::make_unique<QTcpServer>();
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-    const char* const names[] = {"", "valid.pem", "expired.pem", "wrong_host.pem", "unknown_issuer.pem"};
+    const char* const names[] = {
+        "", "valid.pem", "expired.pem", "not_yet_valid.pem", "wrong_host.pem", "unknown_issuer.pem"};
     config.setLocalCertificateChain(QSslCertificate::fromPath(CertificateFile(names[int(certificate)])));
     QFile key(CertificateFile("server.key"));
     key.open(QIODevice::ReadOnly);
@@ -66,10 +68,24 @@ bool TakeRequest(QByteArray& buffer, LoopbackTileServer::Request& request) {
     return true;
 }
 
+// Sends `rest` a piece at a time; the pieces stop when the socket goes.
+void SendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype piece) {
+    socket->write(rest.left(piece));
+    rest.remove(0, piece);
+    if (!rest.isEmpty())
+        QTimer::singleShot(LoopbackTileServer::kTrickleMs, socket,
+                           [socket, rest, piece] { SendSlowly(socket, rest, piece); });
+}
+
 void Respond(QTcpSocket* socket, const LoopbackTileServer::Answer& answer) {
     using Fault = LoopbackTileServer::Fault;
     if (answer.fault == Fault::Silent)
         return;
+    if (answer.fault == Fault::Trickle) {
+        socket->write(Head(answer));
+        const qsizetype pieces = LoopbackTileServer::kTricklePieces;
+        return SendSlowly(socket, answer.body, (answer.body.size() + pieces - 1) / pieces);
+    }
     const bool cut = answer.fault != Fault::None;
     socket->write(Head(answer) + (cut ? answer.body.left(answer.body.size() / 2) : answer.body));
     if (answer.fault == Fault::Reset)

@@ -15,10 +15,12 @@ class QThread;
 // in the ways real servers do, and logs every request with the connection that carried it.
 class LoopbackTileServer {
 public:
-    enum class Certificate { None, Valid, Expired, WrongHost, UnknownIssuer };
+    enum class Certificate { None, Valid, Expired, NotYetValid, WrongHost, UnknownIssuer };
 
-    // Reset and Stall send half the body, then reset the connection or fall silent; Silent never answers.
-    enum class Fault { None, Reset, Stall, Silent };
+    // Reset and Stall send half the body, then reset the connection or fall silent; Silent never answers;
+    // Trickle sends the body in kTricklePieces pieces, one every kTrickleMs.
+    enum class Fault { None, Reset, Stall, Silent, Trickle };
+    static constexpr int kTricklePieces = 6, kTrickleMs = 250;
 
     struct Answer {
         int status = 200;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the certificates of the loopback tile server in folder $1: a test authority the tests trust, server
-# certificates for 127.0.0.1 signed by it (valid, expired, issued for another host), and one signed by an
-# authority nobody trusts.
+# certificates for 127.0.0.1 signed by it (valid, expired, not yet valid, issued for another host), and one
+# signed by an authority nobody trusts.
 set -e
 out=$1
 rm -rf "$out"
@@ -37,15 +37,17 @@ subjectAltName = IP:127.0.0.1,DNS:localhost
 subjectAltName = DNS:tiles.elsewhere.example
 CNF
 
-# sign <name> <authority> <extensions> <start> <end>
+# sign <name> <authority> <extensions> <start> <end> [<host>]
 sign() {
     : >index.txt
     echo 01 >serial
     openssl ca -batch -notext -config authority.cnf -cert $2.pem -keyfile $2.key -in server.csr -out $1.pem \
-        -extensions $3 -startdate $4 -enddate $5 2>/dev/null
+        -extensions $3 -startdate $4 -enddate $5 -subj "/CN=${6:-127.0.0.1}" 2>/dev/null
 }
 
 sign valid ca loopback 20200101000000Z 20991231000000Z
 sign expired ca loopback 20200101000000Z 20210101000000Z
-sign wrong_host ca elsewhere 20200101000000Z 20991231000000Z
+sign not_yet_valid ca loopback 20900101000000Z 20991231000000Z
+# Clients match the common name too, so it names the other host as well.
+sign wrong_host ca elsewhere 20200101000000Z 20991231000000Z tiles.elsewhere.example
 sign unknown_issuer rogue loopback 20200101000000Z 20991231000000Z

@@ -13,7 +13,7 @@ struct Window {
     }
     void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         for (Qt::Key key : keys)
-            QTest::keyClick(app.View(), key, modifiers);
+            QTest::keyClick(MapView(), key, modifiers);
     }
     CTarnwellApp app;
 };
@@ -39,6 +39,8 @@ TEST(ViewKeys, TrekbuddyArrowsAndEnd) {
         << "right and down may pass the last tile";
     window.Keys({Qt::Key_End});
     EXPECT_EQ(std::pair(g_nTbX, g_nTbY), std::pair(7, 0)) << "two rows: 2 - 3 becomes 0";
+    EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(kOsmDefaultX, kOsmDefaultY))
+        << "the OSM map took no key";
 }
 
 TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) {
@@ -50,7 +52,7 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) 
     EXPECT_EQ(std::pair(g_nZoom, g_bPanView), std::pair(11u, 1)) << "a step out keeps the pan view";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_bPanView), std::pair(12u, 0)) << "a step in leaves it";
-    EXPECT_EQ(window.app.MainFrame()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
+    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
     EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
     g_bPanView = 1;
     window.Keys({Qt::Key_Escape});
@@ -59,11 +61,11 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) 
     for (const auto& [angle, zoom] : {std::pair{-120, 11u}, {-60, 11u}, {-60, 10u}, {240, 12u}, {119, 12u}}) {
         QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window.app.View(), &wheel);
+        QApplication::sendEvent(MapView(), &wheel);
         EXPECT_EQ(g_nZoom, zoom) << angle;
     }
 
-    CTarnwellView& view = *window.app.View();
+    CTarnwellView& view = *MapView();
     view.resize(640, 480);
     EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
     EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";

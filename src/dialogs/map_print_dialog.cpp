@@ -1,18 +1,15 @@
-#include "dialogs/print_dialog.h"
+#include "dialogs/map_print_dialog.h"
 
-#include "draw/back_buffer.h"
 #include "output/paper_codes.h"
 #include "output/paper_table.h"
 #include "output/printed_page.h"
 #include "platform/message_box.h"
-#include "platform/printer_resolution.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -346,14 +343,9 @@ int CMapPrintDialog::DrawPreview(QPainter& painter) {
         PreviewGeometry(m_preview->size(), m_slider->value(), PreviewPaper(), Margins());
     if (grid.width <= 0 || grid.height <= 0)
         return -1;
-    std::optional<QImage> image = CreateBackBuffer(QRect(0, 0, grid.width, grid.height));
+    const std::optional<QImage> image = ComposePage(grid, Tiles());
     if (!image)
         return -1;
-    // Cells without a tile show as blank paper.
-    image->fill(Qt::white);
-    QPainter target(&*image);
-    DrawTileGrid(target, grid, Tiles());
-    target.end();
     painter.drawImage(QPoint(0, 3), *image);
     return 0;
 }
@@ -376,9 +368,6 @@ void CMapPrintDialog::OnPrint() {
     request.slider = m_slider->value();
     request.margins = Margins();
 
-    const QString name = m_printers->currentText();
-    QPrinter printer(QPrinterInfo::printerInfo(name));
-    printer.setResolution(PrinterResolution(name));
     PrintProgress progress;
     progress.started = [this](int columns) {
         m_progress->setRange(0, columns);
@@ -386,5 +375,5 @@ void CMapPrintDialog::OnPrint() {
     };
     progress.column = [this](int column) { m_progress->setValue(column); };
     progress.finished = [this](int columns) { m_progress->setValue(columns); };
-    PrintMapPage(printer, request, Tiles(), progress);
+    PrintOnPrinter(m_printers->currentText(), request, Tiles(), progress);
 }
