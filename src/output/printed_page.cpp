@@ -3,9 +3,12 @@
 #include "draw/back_buffer.h"
 #include "platform/message_box.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -13,6 +16,8 @@ namespace {
 // its first row and column are not printed.
 constexpr QPoint kImageSource(1, 1);
 constexpr QPoint kPagePosition(3, 3);
+// A PDF file holds the page a 600-dpi printer prints: slider n puts n tiles across.
+constexpr int kPdfDpi = 600;
 
 void Notify(const std::function<void(int)>& listener, int value) {
     if (listener)
@@ -37,6 +42,11 @@ void DrawPrintedPage(QPainter& painter, const QSize& printable, const GridGeomet
 
 QString PrinterGone(const QString& printer) {
     return QStringLiteral("The printer \"%1\" is no longer installed. Nothing was printed.").arg(printer);
+}
+
+QString PdfNotWritten(const QString& path, const QString& reason) {
+    return QStringLiteral("The PDF file \"%1\" could not be written (%2). Nothing was printed.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -91,4 +101,34 @@ bool PrintOnPrinter(const QString& printer, const PrintRequest& request, const T
     job.setCopyCount(1);
     job.setResolution(dpi.x);
     return PrintMapPage(job, dpi, request, tiles, progress);
+}
+
+bool PrintToPdfFile(const QString& path, const PrintRequest& request, const TileSource& tiles,
+                    const PrintProgress& progress) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowMessage(PdfNotWritten(path, file.errorString()));
+        return false;
+    }
+    // The page has gone only once the file is in place.
+    int columns = 0;
+    PrintProgress drawing = progress;
+    drawing.started = [&columns, &progress](int count) {
+        columns = count;
+        Notify(progress.started, count);
+    };
+    drawing.finished = nullptr;
+    bool drawn = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(kPrintJobName);
+        pdf.setResolution(kPdfDpi);
+        drawn = PrintMapPage(pdf, {kPdfDpi, kPdfDpi}, request, tiles, drawing);
+    }
+    if (!drawn || !file.commit()) {
+        ShowMessage(PdfNotWritten(path, file.errorString()));
+        return false;
+    }
+    Notify(progress.finished, columns);
+    return true;
 }

@@ -42,6 +42,12 @@ std::optional<QImage> ComposePage(const GridGeometry& grid, const TileSource& ti
 bool PrintMapPage(QPagedPaintDevice& device, PrinterDpi dpi, const PrintRequest& request,
                   const TileSource& tiles, const PrintProgress& progress = {});
 
+// Writes the page at 600 dpi as a one-page PDF file of the requested paper named kPrintJobName, aside and
+// renamed to `path` once whole. A file that cannot be written gets a message naming it; false then, and
+// whatever `path` held is left as it was.
+bool PrintToPdfFile(const QString& path, const PrintRequest& request, const TileSource& tiles,
+                    const PrintProgress& progress = {});
+
 // Prints one page as one job named kPrintJobName on the installed printer `printer`, at the resolution its
 // queue prints at. A printer that is no longer installed gets a message naming it and nothing is printed,
 // rather than the page going to some other printer.

@@ -1,13 +1,21 @@
 #include "dialogs/dialog_driver.h"
+#include "dialogs/print_dlg.h"
 #include "dialogs/print_osm.h"
 #include "support/printed_pages.h"
 #include "support/tile_cache.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <cmath>
+#include <cups/cups.h>
+#include <unistd.h>
 
 using namespace DialogDriver;
 using namespace PrintedPages;
@@ -21,6 +29,65 @@ void Choose(QComboBox* list, const QString& text) {
     QTest::keyClick(list, Qt::Key_Home);
     while (list->currentText() != text)
         QTest::keyClick(list, Qt::Key_Down);
+}
+
+// While it lives the print service cannot be reached, as on a machine without printers.
+struct NoPrintService {
+    NoPrintService() { cupsSetServer("/nonexistent/tarnwell-print-service.sock"); }
+    ~NoPrintService() { cupsSetServer(nullptr); }
+};
+
+// While it lives the user's home is the test's folder, with an empty documents folder.
+struct TestHome {
+    QByteArray saved = qgetenv("HOME");
+    QString home = TestEnv::TempFolder() + QStringLiteral("/home");
+    QString documents = home + QStringLiteral("/Documents");
+    TestHome() {
+        QDir().mkpath(documents);
+        qputenv("HOME", home.toUtf8());
+    }
+    ~TestHome() { qputenv("HOME", saved); }
+};
+
+// Answers the question that `dialog` asks in a message box with `button`, once it is up. The wait ends with
+// the dialog, so that an answer left over cannot answer a later question.
+void AnswerQuestion(QWidget* dialog, QMessageBox::StandardButton button) {
+    QTimer::singleShot(10, dialog, [dialog, button] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(button)->click();
+        else
+            AnswerQuestion(dialog, button);
+    });
+}
+
+// Answers the save dialog that Print is about to open: `look` sees it first, then `path` goes into its
+// name box and Enter accepts it; asked whether to replace a file, the answer is `replace`. A save dialog
+// still open after that is cancelled.
+void AnswerSaveDialog(const QString& path, QMessageBox::StandardButton replace = QMessageBox::NoButton,
+                      std::function<void(QFileDialog*)> look = {}) {
+    WhenModal<QFileDialog>([=](QFileDialog* dialog) {
+        if (look)
+            look(dialog);
+        if (replace != QMessageBox::NoButton)
+            AnswerQuestion(dialog, replace);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// The page size of page 1 of `pdf` in millimetres, from pdfinfo.
+QSizeF PdfPageMillimetres(const QString& pdf) {
+    static const QRegularExpression size(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"));
+    const QRegularExpressionMatch match =
+        size.match(QString::fromUtf8(Output(QStringLiteral("pdfinfo"), {pdf})));
+    const double millimetresPerPoint = 25.4 / 72;
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble() * millimetresPerPoint,
+                                     match.captured(2).toDouble() * millimetresPerPoint)
+                            : QSizeF();
 }
 
 } // namespace
@@ -208,4 +275,165 @@ TEST(PrintQueue, APrinterThatWentAwayGetsAMessageAndNoJob) {
                                           "printed.")}));
     // The job would have been handed over before Print returned.
     EXPECT_EQ(ServiceJobs(), jobs);
+}
+
+// With no printer installed "PDF file" is the one entry and chosen; it takes every paper of the table and
+// starts on A4.
+TEST(PrintDialog, WithoutPrintersPdfFileIsTheOneChoiceAndOffersEveryPaper) {
+    const NoPrintService none;
+    CPrintOSM dialog;
+    dialog.show();
+    auto* printers = Find<QComboBox>(&dialog, "printers");
+    auto* papers = Find<QComboBox>(&dialog, "papers");
+    EXPECT_EQ((std::pair{printers->count(), printers->currentText()}),
+              (std::pair{1, QStringLiteral("PDF file")}));
+    ASSERT_EQ(papers->count(), 118);
+    EXPECT_EQ(papers->itemText(117), QStringLiteral("A0 sheet, 841 x 1189 mm"));
+    EXPECT_EQ(papers->currentText(), QStringLiteral("A4 sheet 210 x 297 mm"));
+    EXPECT_EQ(Find<QLabel>(&dialog, "paperSize")->text(), QStringLiteral(" 210.00 mm X 297.00 mm"));
+    EXPECT_EQ(Find(&dialog, "preview")->size(), QSize(353, 250));
+}
+
+// "PDF file" follows the installed printers; the default printer stays chosen, and choosing "PDF file" and
+// back reloads each one's papers.
+TEST(PrintQueue, PdfFileFollowsThePrintersAndTheDefaultPrinterStaysChosen) {
+    ASSERT_TRUE(QueueReady());
+    CPrintOSM dialog;
+    dialog.show();
+    auto* printers = Find<QComboBox>(&dialog, "printers");
+    auto* papers = Find<QComboBox>(&dialog, "papers");
+    QStringList entries;
+    for (int index = 0; index < printers->count(); ++index)
+        entries.append(printers->itemText(index));
+    EXPECT_EQ(entries, QPrinterInfo::availablePrinterNames() << QStringLiteral("PDF file"));
+    EXPECT_EQ(printers->currentText(), QStringLiteral("tarnwell-test"));
+    EXPECT_EQ(papers->count(), 3) << "the queue's A4, Letter and A3";
+    Choose(printers, QStringLiteral("PDF file"));
+    EXPECT_EQ((std::pair{papers->count(), papers->currentText()}),
+              (std::pair{118, QStringLiteral("A4 sheet 210 x 297 mm")}));
+    Choose(printers, QStringLiteral("tarnwell-test"));
+    EXPECT_EQ(papers->count(), 3);
+}
+
+// Print with "PDF file" asks for a file in the documents folder, proposing "Orvex Trekbuddy map.pdf", and
+// writes one page of the chosen paper at 600 dpi, as the page a 600-dpi printer gets: slider 5 across A4
+// landscape is tiles of 1402 dots, across A0 portrait 3972, from the page's dot (3, 3) on. The Trekbuddy
+// level's tiles are 64 x 40 pixels, named by their pixel position from level column 1 and row 1.
+TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaper) {
+    const NoPrintService none;
+    const TestHome home;
+    g_szAtlasFolder = TestEnv::TempFolder() + QStringLiteral("/level");
+    ASSERT_TRUE(QDir().mkpath(g_szAtlasFolder + QStringLiteral("/set")));
+    for (int row = 0; row < 9; ++row)
+        for (int column = 0; column < 7; ++column)
+            ASSERT_TRUE(SolidTile(column, row, {64, 40})
+                            .save(g_szAtlasFolder +
+                                  QStringLiteral("/set/t_%1_%2.png").arg(column * 64).arg(row * 40)));
+    struct Paper {
+        const char* name;
+        bool portrait;
+        QSizeF millimetres;
+        int tileDots;
+        int rows;
+    };
+    for (const Paper& paper : {Paper{.name = "A4 sheet 210 x 297 mm",
+                              .portrait = false,
+                              .millimetres = {297, 210},
+                              .tileDots = 1402,
+                              .rows = 3},
+                               Paper{.name = "A0 sheet, 841 x 1189 mm",
+                               .portrait = true,
+                               .millimetres = {841, 1189},
+                               .tileDots = 3972,
+                               .rows = 7}}) {
+        SCOPED_TRACE(paper.name);
+        CPrintDlg dialog;
+        dialog.m_nFirstCol = dialog.m_nFirstRow = 1;
+        dialog.m_nTileWidth = 64;
+        dialog.m_nTileHeight = 40;
+        dialog.show();
+        Choose(Find<QComboBox>(&dialog, "papers"), QString::fromLatin1(paper.name));
+        if (paper.portrait)
+            Click(&dialog, QStringLiteral("Portrait"));
+        const QString file = home.documents + QStringLiteral("/map.pdf");
+        QFile::remove(file);
+        QString folder;
+        QString proposed;
+        AnswerSaveDialog(file, QMessageBox::NoButton, [&](QFileDialog* save) {
+            folder = save->directory().absolutePath();
+            proposed = save->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        });
+        Click(&dialog, QStringLiteral("Print"));
+        EXPECT_EQ((std::pair{folder, proposed}),
+                  (std::pair{home.documents, QStringLiteral("Orvex Trekbuddy map.pdf")}));
+        EXPECT_EQ(TestEnv::MessageTexts(), QStringList());
+        EXPECT_EQ(QDir(home.documents).entryList(QDir::Files | QDir::Hidden), QStringList({"map.pdf"}))
+            << "written aside and renamed";
+        EXPECT_EQ(dialog.findChild<QProgressBar*>()->value(), 5);
+
+        EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {file}).simplified().contains("Pages: 1 "));
+        const QSizeF size = PdfPageMillimetres(file);
+        // The file gives the size in whole points.
+        EXPECT_NEAR(size.width(), paper.millimetres.width(), 0.5);
+        EXPECT_NEAR(size.height(), paper.millimetres.height(), 0.5);
+        // At 20 dpi, the cells' middles and the white below the last row.
+        const QImage page = PageImage(file, 20);
+        const double tile = paper.tileDots / 30.0;
+        for (int row = 0; row < paper.rows; ++row)
+            for (int column = 0; column < 5; ++column)
+                EXPECT_TRUE(Shows(page, {int((column + 0.5) * tile), int((row + 0.5) * tile)},
+                                  CellColour(column + 1, row + 1)))
+                    << column << "," << row;
+        EXPECT_TRUE(Shows(page, {int(tile / 2), int(paper.rows * tile) + 2}, qRgb(255, 255, 255)));
+        // At 600 dpi, dot for dot: the page's corner, then the first column's last dot and the second's
+        // first.
+        const QImage corner = PageImage(file, 600, QRect(0, 0, 8, 8));
+        EXPECT_TRUE(Shows(corner, {2, 2}, qRgb(255, 255, 255)));
+        EXPECT_TRUE(Shows(corner, {3, 3}, CellColour(1, 1)));
+        const QImage edge = PageImage(file, 600, QRect(paper.tileDots, 100, 8, 1));
+        EXPECT_TRUE(Shows(edge, {1, 0}, CellColour(1, 1)));
+        EXPECT_TRUE(Shows(edge, {2, 0}, CellColour(2, 1)));
+    }
+}
+
+// A file that is there is replaced only when the user agrees, by a new file put in its place (a second
+// name of the old file keeps the old content); a file that cannot be written is named in a message. Only a
+// page that went into its file shows as printed.
+TEST(PrintDialog, PrintToAPdfFileAsksBeforeReplacingAndNamesAFileItCannotWrite) {
+    const NoPrintService none;
+    const TestHome home;
+    Write(5, 3);
+    const QString file = home.documents + QStringLiteral("/map.pdf");
+    const QString oldName = home.documents + QStringLiteral("/old.pdf");
+    WriteFile(file, "kept");
+    ASSERT_EQ(link(QFile::encodeName(file).constData(), QFile::encodeName(oldName).constData()), 0);
+    const QString blocker = home.documents + QStringLiteral("/blocker");
+    WriteFile(blocker, "a file where a folder should be");
+    CPrintOSM dialog;
+    dialog.show();
+    auto* progress = dialog.findChild<QProgressBar*>();
+
+    AnswerSaveDialog(file, QMessageBox::No);
+    Click(&dialog, QStringLiteral("Print"));
+    EXPECT_EQ(FileContent(file), "kept");
+    EXPECT_EQ(progress->value(), 0);
+
+    AnswerSaveDialog(file, QMessageBox::Yes);
+    Click(&dialog, QStringLiteral("Print"));
+    EXPECT_TRUE(FileContent(file).startsWith("%PDF-"));
+    EXPECT_EQ(FileContent(oldName), "kept");
+    EXPECT_EQ(progress->value(), 5);
+
+    const QString unwritable = blocker + QStringLiteral("/map.pdf");
+    AnswerSaveDialog(unwritable);
+    Click(&dialog, QStringLiteral("Print"));
+    ASSERT_EQ(TestEnv::MessageTexts().size(), 1);
+    EXPECT_TRUE(TestEnv::MessageTexts()[0].startsWith(
+        QStringLiteral("The PDF file \"%1\" could not be written (").arg(unwritable)))
+        << TestEnv::MessageTexts()[0].toStdString();
+    EXPECT_TRUE(TestEnv::MessageTexts()[0].endsWith(QStringLiteral("). Nothing was printed.")));
+    EXPECT_EQ(FileContent(blocker), "a file where a folder should be");
+    EXPECT_EQ(progress->value(), 0);
+    EXPECT_EQ(QDir(home.documents).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"blocker", "map.pdf", "old.pdf"}));
 }
