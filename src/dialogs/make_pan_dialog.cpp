@@ -2,9 +2,9 @@
 
 #include "atlas/pan_maker.h"
 #include "atlas/tile_count.h"
-#include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
 #include "platform/message_box.h"
+#include "platform/url_opener.h"
 
 #include <QDir>
 #include <QFileDialog>

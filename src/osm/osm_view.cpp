@@ -11,9 +11,9 @@
 #include "osm/tile_address.h"
 #include "osm/tile_downloader.h"
 #include "platform/safe_file.h"
+#include "state/map_settings.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
-#include "state/stored_position.h"
 
 #include <QPainter>
 #include <vector>

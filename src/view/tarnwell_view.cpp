@@ -6,8 +6,8 @@
 #include "dialogs/atlas_zoom_dialog.h"
 #include "osm/osm_view.h"
 #include "platform/message_box.h"
+#include "state/map_settings.h"
 #include "state/map_state.h"
-#include "state/stored_position.h"
 #include "view/behind_map.h"
 
 #include <QPainter>

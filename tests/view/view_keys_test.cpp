@@ -53,7 +53,7 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) 
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_bPanView), std::pair(12u, 0)) << "a step in leaves it";
     EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
-    EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
+    EXPECT_EQ(SettingsStore::ReadAtlasZoomValue(), 12);
     g_bPanView = 1;
     window.Keys({Qt::Key_Escape});
     EXPECT_EQ(g_bPanView, 0);
