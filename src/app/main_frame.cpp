@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -135,9 +136,19 @@ void CMainFrame::CreateStatusBar() {
         if (message.isEmpty())
             bar->showMessage(kReady);
     });
+    m_pointerPane = new QLabel(bar);
+    m_pointerPane->setObjectName(QStringLiteral("pointerPosition"));
+    // Wide enough for any place, so that the pane does not jump as the pointer moves.
+    m_pointerPane->setMinimumWidth(
+        m_pointerPane->fontMetrics().horizontalAdvance(QStringLiteral("00.00000 N  000.00000 W  ")));
+    bar->addPermanentWidget(m_pointerPane);
     QAction* toggle = Command(ID_VIEW_STATUS_BAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);
     toggle->setEnabled(true);
     connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::ShowPointerPosition(const QString& text) {
+    m_pointerPane->setText(text);
 }

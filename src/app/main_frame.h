@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 // The main window: a menu bar with every command of the command table, one toolbar and a status bar. A
@@ -23,6 +24,9 @@ public:
     // A menu of the menu bar by its title ("&View").
     QMenu* Menu(const QString& title) const { return m_menus.value(title); }
 
+    // The pane at the right of the status bar that tells where the mouse pointer is over the map.
+    void ShowPointerPosition(const QString& text);
+
 private:
     void CreateMenus();
     void CreateToolBar();
@@ -31,4 +35,5 @@ private:
 
     QHash<int, QAction*> m_commands;
     QHash<QString, QMenu*> m_menus;
+    QLabel* m_pointerPane = nullptr;
 };

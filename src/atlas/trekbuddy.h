@@ -18,4 +18,5 @@ public:
     MapReply OnClick(const QPoint& point, const QSize& view) override;
     // Loads the level of the zoom chosen.
     void ZoomChosen() override;
+    std::optional<GeoPosition> PositionAt(const QPoint& point) const override;
 };

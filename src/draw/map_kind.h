@@ -29,6 +29,12 @@ inline MapReply RepaintReply() {
     return reply;
 }
 
+// A place on the globe in degrees, north and east positive.
+struct GeoPosition {
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
+
 // One kind of map the view can show. The map state (state/map_state.h) holds every position; an object of
 // this kind holds none, so the view may ask any of them at any time. Points are in view pixels, `view` is the
 // size of the view's client area.
@@ -47,4 +53,8 @@ public:
 
     // The zoom dialog asked for by a reply has closed, whatever the user chose.
     virtual void ZoomChosen() {}
+
+    // Where on the globe the map shows the view pixel `point`; nothing over the button band or where the map
+    // knows no position.
+    virtual std::optional<GeoPosition> PositionAt(const QPoint& point) const = 0;
 };

@@ -16,4 +16,5 @@ public:
     MapReply OnKey(int key, bool keypad, const QSize& view) override;
     // The button strip; every click repaints.
     MapReply OnClick(const QPoint& point, const QSize& view) override;
+    std::optional<GeoPosition> PositionAt(const QPoint& point) const override;
 };

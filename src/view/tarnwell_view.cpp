@@ -18,6 +18,7 @@ CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
+    setMouseTracking(true);
     g_pView = this;
     g_nMapType = kMapTypeTrekbuddy;
     g_bPanView = 0;
@@ -96,8 +97,11 @@ void CTarnwellView::Follow(const MapReply& reply) {
     }
     if (reply.title)
         window()->setWindowTitle(*reply.title);
-    if (reply.repaint)
+    if (reply.repaint) {
         Invalidate();
+        // The map moved under a pointer that stayed put.
+        ShowPointerPosition();
+    }
 }
 
 void CTarnwellView::OnDraw(QPainter& painter, const QRect& clipBox, bool printing) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class CTarnwellDoc;
 class CTrekbuddy;
@@ -48,11 +49,17 @@ public:
     void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void OnLButtonDown(const QPoint& point);
 
+signals:
+    // The place under the mouse pointer as the status bar shows it; empty where there is none.
+    void PointerPositionChanged(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -64,6 +71,8 @@ private:
     MapKind* CurrentMap();
     // Does what a map asked for after an event.
     void Follow(const MapReply& reply);
+    // Tells where the pointer is over the map shown.
+    void ShowPointerPosition();
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 
@@ -73,7 +82,8 @@ private:
     bool m_bInitDone = false;
     bool m_eraseNext = false;
     QMenu* m_contextMenu = nullptr;
-    int m_wheelAngle = 0; // wheel turn not yet used up by a whole notch
+    int m_wheelAngle = 0;            // wheel turn not yet used up by a whole notch
+    std::optional<QPoint> m_pointer; // where the mouse pointer is over the view
     // The printer chosen with Print Setup, kept for the next print.
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -1,4 +1,5 @@
 #include "draw/map_kind.h"
+#include "draw/status_text.h"
 #include "view/tarnwell_view.h"
 
 #include <QKeyEvent>
@@ -31,6 +32,24 @@ void CTarnwellView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(event->position().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void CTarnwellView::mouseMoveEvent(QMouseEvent* event) {
+    m_pointer = event->position().toPoint();
+    ShowPointerPosition();
+    QWidget::mouseMoveEvent(event);
+}
+
+void CTarnwellView::leaveEvent(QEvent* event) {
+    m_pointer.reset();
+    ShowPointerPosition();
+    QWidget::leaveEvent(event);
+}
+
+void CTarnwellView::ShowPointerPosition() {
+    MapKind* map = CurrentMap();
+    const std::optional<GeoPosition> position = map && m_pointer ? map->PositionAt(*m_pointer) : std::nullopt;
+    emit PointerPositionChanged(position ? PositionText(*position) : QString());
 }
 
 void CTarnwellView::mouseReleaseEvent(QMouseEvent* event) {

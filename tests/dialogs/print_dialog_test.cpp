@@ -178,16 +178,29 @@ TEST(PrintDialog, PreviewMarginsScaleByTheirOwnSideOfThePaper) {
     EXPECT_TRUE(Shows(preview, {83 + 68, 3 + 20 + 68}, CellColour(0, 0)));
 }
 
-// The dialog opens on the queue's A4 in landscape at slider 5 and stays open after Print, each press sending
-// a job of its own. The queue prints at 300 dpi without unprintable margins, so the page holds 10 x 7 tiles
-// of 350.2 dots starting 2 dots in from the corner; at 30 dpi each tile is 35 pixels square. The tile missing
-// from the cache leaves its cell white.
+// The printers come first, then "PDF file"; the default printer stays chosen, and choosing "PDF file" and
+// back reloads each one's papers. The dialog opens on the queue's A4 in landscape at slider 5 and stays open
+// after Print, each press sending a job of its own. The queue prints at 300 dpi without unprintable margins,
+// so the page holds 10 x 7 tiles of 350.2 dots starting 2 dots in from the corner; at 30 dpi each tile is 35
+// pixels square. The tile missing from the cache leaves its cell white.
 TEST(PrintQueue, EachPressOfPrintSendsAPageWithTheTilesWhereTheGridPutsThem) {
     ASSERT_TRUE(QueueReady());
     Write(10, 7, {1, 1});
     const int before = int(JobFiles().size());
     CPrintOSM dialog;
     dialog.show();
+    auto* printers = Find<QComboBox>(&dialog, "printers");
+    auto* papers = Find<QComboBox>(&dialog, "papers");
+    QStringList entries;
+    for (int index = 0; index < printers->count(); ++index)
+        entries.append(printers->itemText(index));
+    EXPECT_EQ(entries, QPrinterInfo::availablePrinterNames() << QStringLiteral("PDF file"));
+    EXPECT_EQ(printers->currentText(), QStringLiteral("tarnwell-test"));
+    Choose(printers, QStringLiteral("PDF file"));
+    EXPECT_EQ(papers->count(), 118);
+    Choose(printers, QStringLiteral("tarnwell-test"));
+    EXPECT_EQ(papers->count(), 3) << "the queue's A4, Letter and A3";
+
     Click(&dialog, QStringLiteral("Print"));
     Click(&dialog, QStringLiteral("Print"));
     EXPECT_TRUE(dialog.isVisible());
@@ -277,45 +290,8 @@ TEST(PrintQueue, APrinterThatWentAwayGetsAMessageAndNoJob) {
     EXPECT_EQ(ServiceJobs(), jobs);
 }
 
-// With no printer installed "PDF file" is the one entry and chosen; it takes every paper of the table and
-// starts on A4.
-TEST(PrintDialog, WithoutPrintersPdfFileIsTheOneChoiceAndOffersEveryPaper) {
-    const NoPrintService none;
-    CPrintOSM dialog;
-    dialog.show();
-    auto* printers = Find<QComboBox>(&dialog, "printers");
-    auto* papers = Find<QComboBox>(&dialog, "papers");
-    EXPECT_EQ((std::pair{printers->count(), printers->currentText()}),
-              (std::pair{1, QStringLiteral("PDF file")}));
-    ASSERT_EQ(papers->count(), 118);
-    EXPECT_EQ(papers->itemText(117), QStringLiteral("A0 sheet, 841 x 1189 mm"));
-    EXPECT_EQ(papers->currentText(), QStringLiteral("A4 sheet 210 x 297 mm"));
-    EXPECT_EQ(Find<QLabel>(&dialog, "paperSize")->text(), QStringLiteral(" 210.00 mm X 297.00 mm"));
-    EXPECT_EQ(Find(&dialog, "preview")->size(), QSize(353, 250));
-}
-
-// "PDF file" follows the installed printers; the default printer stays chosen, and choosing "PDF file" and
-// back reloads each one's papers.
-TEST(PrintQueue, PdfFileFollowsThePrintersAndTheDefaultPrinterStaysChosen) {
-    ASSERT_TRUE(QueueReady());
-    CPrintOSM dialog;
-    dialog.show();
-    auto* printers = Find<QComboBox>(&dialog, "printers");
-    auto* papers = Find<QComboBox>(&dialog, "papers");
-    QStringList entries;
-    for (int index = 0; index < printers->count(); ++index)
-        entries.append(printers->itemText(index));
-    EXPECT_EQ(entries, QPrinterInfo::availablePrinterNames() << QStringLiteral("PDF file"));
-    EXPECT_EQ(printers->currentText(), QStringLiteral("tarnwell-test"));
-    EXPECT_EQ(papers->count(), 3) << "the queue's A4, Letter and A3";
-    Choose(printers, QStringLiteral("PDF file"));
-    EXPECT_EQ((std::pair{papers->count(), papers->currentText()}),
-              (std::pair{118, QStringLiteral("A4 sheet 210 x 297 mm")}));
-    Choose(printers, QStringLiteral("tarnwell-test"));
-    EXPECT_EQ(papers->count(), 3);
-}
-
-// Print with "PDF file" asks for a file in the documents folder, proposing "Orvex Trekbuddy map.pdf", and
+// With no printer installed "PDF file" is the one entry and chosen, offering every paper of the table from
+// A4 on. Print asks for a file in the documents folder, proposing "Orvex Trekbuddy map.pdf", and
 // writes one page of the chosen paper at 600 dpi, as the page a 600-dpi printer gets: slider 5 across A4
 // landscape is tiles of 1402 dots, across A0 portrait 3972, from the page's dot (3, 3) on. The Trekbuddy
 // level's tiles are 64 x 40 pixels, named by their pixel position from level column 1 and row 1.
@@ -352,7 +328,13 @@ TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaper) {
         dialog.m_nTileWidth = 64;
         dialog.m_nTileHeight = 40;
         dialog.show();
-        Choose(Find<QComboBox>(&dialog, "papers"), QString::fromLatin1(paper.name));
+        auto* printers = Find<QComboBox>(&dialog, "printers");
+        auto* papers = Find<QComboBox>(&dialog, "papers");
+        EXPECT_EQ((std::pair{printers->count(), printers->currentText()}),
+                  (std::pair{1, QStringLiteral("PDF file")}));
+        EXPECT_EQ((std::pair{papers->count(), papers->currentText()}),
+                  (std::pair{118, QStringLiteral("A4 sheet 210 x 297 mm")}));
+        Choose(papers, QString::fromLatin1(paper.name));
         if (paper.portrait)
             Click(&dialog, QStringLiteral("Portrait"));
         const QString file = home.documents + QStringLiteral("/map.pdf");

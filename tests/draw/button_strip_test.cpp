@@ -21,8 +21,7 @@ Effect ClickOn(MapKind& map, QPoint point) {
 
 struct Button {
     const char* picture;
-    int drawnAt;
-    int left, right; // the open click range
+    std::array<int, 3> place; // drawn at x, and the open click range left < x < right
     Effect osm, trekbuddy;
 };
 
@@ -30,51 +29,35 @@ struct Button {
 // that does not exist lands on its tile (0, 0).
 const Button kButtons[] = {
     {.picture = ":/strip_zoom.png",
-     .drawnAt = 0,
-     .left = 1,
-     .right = 78,
+     .place = {0, 1, 78},
      .osm = kStart,
      .trekbuddy = {12, 2032, 1362, 2, 2, 0, true}},
     {.picture = ":/strip_zoom_in.png",
-     .drawnAt = 130,
-     .left = 126,
-     .right = 158,
+     .place = {130, 126, 158},
      .osm = {13, 4064, 2724, 2, 2, 0, false},
      .trekbuddy = {13, 2032, 1362, 0, 0, 0, false}},
     {.picture = ":/strip_zoom_out.png",
-     .drawnAt = 164,
-     .left = 159,
-     .right = 192,
+     .place = {164, 159, 192},
      .osm = {11, 1016, 681, 2, 2, 0, false},
      .trekbuddy = {11, 2032, 1362, 0, 0, 0, false}},
     {.picture = ":/strip_pan.png",
-     .drawnAt = 220,
-     .left = 218,
-     .right = 271,
+     .place = {220, 218, 271},
      .osm = {12, 2032, 1362, 2, 2, 1, false},
      .trekbuddy = {12, 2032, 1362, 2, 2, 1, false}},
     {.picture = ":/strip_left.png",
-     .drawnAt = 278,
-     .left = 278,
-     .right = 310,
+     .place = {278, 278, 310},
      .osm = {12, 2031, 1362, 2, 2, 0, false},
      .trekbuddy = {12, 2032, 1362, 1, 2, 0, false}},
     {.picture = ":/strip_up.png",
-     .drawnAt = 310,
-     .left = 310,
-     .right = 342,
+     .place = {310, 310, 342},
      .osm = {12, 2032, 1361, 2, 2, 0, false},
      .trekbuddy = {12, 2032, 1362, 2, 1, 0, false}},
     {.picture = ":/strip_down.png",
-     .drawnAt = 342,
-     .left = 342,
-     .right = 374,
+     .place = {342, 342, 374},
      .osm = {12, 2032, 1363, 2, 2, 0, false},
      .trekbuddy = {12, 2032, 1362, 2, 3, 0, false}},
     {.picture = ":/strip_right.png",
-     .drawnAt = 374,
-     .left = 374,
-     .right = 406,
+     .place = {374, 374, 406},
      .osm = {12, 2033, 1362, 2, 2, 0, false},
      .trekbuddy = {12, 2032, 1362, 3, 2, 0, false}},
 };
@@ -91,10 +74,11 @@ TEST(ButtonStrip, EveryEdgeOfEveryButtonOnBothMapsAndEveryPictureInItsPlace) {
                                                           {&trekbuddy, &Button::trekbuddy}};
     for (const auto& [map, effect] : maps) {
         for (const Button& button : kButtons) {
+            const auto [x, left, right] = button.place;
             const std::pair<QPoint, bool> clicks[] = {
-                {{button.left, 10}, false},    {{button.left + 1, 10}, true}, {{button.right - 1, 10}, true},
-                {{button.right, 10}, false},   {{button.left + 1, 31}, true}, {{button.left + 1, 32}, false},
-                {{button.right - 1, 0}, true},
+                {{left, 10}, false},    {{left + 1, 10}, true}, {{right - 1, 10}, true},
+                {{right, 10}, false},   {{left + 1, 31}, true}, {{left + 1, 32}, false},
+                {{right - 1, 0}, true},
             };
             for (const auto& [point, acts] : clicks)
                 EXPECT_EQ(ClickOn(*map, point), acts ? button.*effect : kStart)
@@ -111,8 +95,8 @@ TEST(ButtonStrip, EveryEdgeOfEveryButtonOnBothMapsAndEveryPictureInItsPlace) {
     for (const Button& button : kButtons) {
         const QImage picture =
             QImage(QString::fromLatin1(button.picture)).convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(band.copy(QRect(QPoint(button.drawnAt, 0), picture.size())), picture) << button.picture;
-        right = std::max(right, button.drawnAt + picture.width());
+        EXPECT_EQ(band.copy(QRect(QPoint(button.place[0], 0), picture.size())), picture) << button.picture;
+        right = std::max(right, button.place[0] + picture.width());
     }
     EXPECT_EQ(band.copy(right, 0, 800 - right, kBandHeight),
               TileCache::Picture(800 - right, kBandHeight, [](QPainter&, QRect) {}))

@@ -1,6 +1,7 @@
 #include "app/running_app.h"
 #include "atlas/solid_level.h"
 
+#include <QLabel>
 #include <QWheelEvent>
 
 namespace {
@@ -93,4 +94,28 @@ TEST(ViewKeys, OsmKeysMoveWithoutLimitsAndHomeUsesTheFixedTable) {
     EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(506, 339)) << "a fixed value, not a halving of 2032";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_nOsmX), std::pair(11u, 1012));
+}
+
+// The pane at the right of the status bar follows the pointer over the map, also when a key moves the map
+// under it, and is empty over the band and off the view. The level spans 52 N to 51 N and 1 W to 0 over
+// 160 x 128 pixels of 16-pixel tiles.
+TEST(ViewKeys, TheStatusBarTellsThePlaceUnderThePointer) {
+    Window window;
+    const QLabel* pane = MainWindow()->findChild<QLabel*>(QStringLiteral("pointerPosition"));
+    ASSERT_TRUE(pane);
+    const auto moveTo = [](QPoint point) {
+        QMouseEvent move(QEvent::MouseMove, point, MapView()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(MapView(), &move);
+    };
+    moveTo({50, 60});
+    EXPECT_EQ(pane->text(), "51.78125 N  0.68125 W") << "level pixel (51, 28)";
+    moveTo({50, 31});
+    EXPECT_EQ(pane->text(), "") << "over the band";
+    moveTo({50, 60});
+    window.Keys({Qt::Key_Right});
+    EXPECT_EQ(pane->text(), "51.78125 N  0.58125 W") << "one tile further east";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(MapView(), &leave);
+    EXPECT_EQ(pane->text(), "");
 }
