@@ -93,7 +93,7 @@ bool MeasureA0(const QString& work, double& seconds, double& peakMebibytes) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    SetMessageRecorder([](const QString&, const QString& text) {
+    SetMessageRecorder([](const QString&, const QString& text, MessageIcon) {
         std::fprintf(stderr, "print_page: %s\n", qPrintable(text));
     });
     const bool a0Child = argc > 2 && QByteArray(argv[1]) == kA0Mode;
