@@ -1,5 +1,6 @@
 #include "atlas/pan_view.h"
 
+#include "atlas/level_source.h"
 #include "atlas/scaled_picture.h"
 #include "draw/back_buffer.h"
 #include "draw/map_band.h"
@@ -66,7 +67,7 @@ QSize PanImageSize(QFile& file) {
 PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
     if (g_szAtlasFolder.isEmpty())
         return PanPicture::Missing;
-    const QString path = g_szAtlasFolder + QStringLiteral("/pan.jpg");
+    const QString path = OpenLevelSource(g_szAtlasFolder)->PanImagePath();
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxPanImageBytes);
     if (!file)
         return QFileInfo(path).isFile() ? PanPicture::Unreadable : PanPicture::Missing;

@@ -42,7 +42,7 @@ std::vector<TilePicture> FetchGrid(const QSize& grid) {
     WalkOsmGrid(qint64(grid.width()) + g_nTbX, qint64(grid.height()) + g_nTbY, [&](qint32 x, qint32 y) {
         const QString path = TilePath(g_nZoom, x, y);
         if (CanRead(path)) {
-            cached.push_back({TilePlacement(x, y), path});
+            cached.push_back({TilePlacement(x, y), FileRange{path}});
             return true;
         }
         // One stalled transfer holds the window for the whole idle time-out; the other missing tiles of this

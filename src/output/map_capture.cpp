@@ -56,7 +56,7 @@ bool DrawTiles(QPainter& painter, const QSize& clientSize, const TileDrawn& tile
     bool complete = true;
     WalkOsmGrid(grid.width(), grid.height(), [&](qint32 x, qint32 y) {
         const QString path = TilePath(qint32(g_nZoom), x, y);
-        const QImage tile = DecodeTilePicture(path);
+        const QImage tile = DecodeTilePicture(FileRange{path});
         if (tile.isNull())
             return true;
         painter.drawImage(TilePlacement(x, y), tile);

@@ -3,6 +3,8 @@
 #include "solid_level.h"
 
 #include <QImageReader>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace SolidLevel;
 
@@ -43,6 +45,34 @@ TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgai
     CTrekbuddy().OnClick(QPoint(600, 64), QSize(800, 600));
     // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{384, 20, 0, 0}));
+}
+
+// The pan image decoded for one paint is kept for the next only while the view's size, the level and the
+// file's length and stamp are all unchanged. BMP files of one size have one length whatever they show, so
+// only the stamp or the level tells them apart.
+TEST(PanView, ThePanImageIsDecodedAgainWhenTheViewTheFileOrTheLevelChanges) {
+    const QString first = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
+    const QString second = LevelFolder(QStringLiteral("13")) + QStringLiteral("/pan.jpg");
+    const auto save = [](const QString& path, int colour, time_t stamp) {
+        ASSERT_TRUE(TileCache::SolidTile(colour, 0, QSize(400, 800)).save(path, "BMP"));
+        const timespec stamps[2] = {{stamp, 0}, {stamp, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), stamps, 0), 0);
+    };
+    const time_t stamp = time(nullptr) - 100;
+    save(first, 0, stamp);
+    save(second, 2, stamp);
+    Enter(12);
+    g_bPanView = 1;
+    const QImage tall = Render(800, 600);
+    EXPECT_TRUE(Shows(tall, {290, 300}, CellColour(0, 0)) && Shows(tall, {310, 300}, kBlack));
+    const QImage low = Render(800, 300);
+    EXPECT_TRUE(Shows(low, {140, 150}, CellColour(0, 0)) && Shows(low, {160, 150}, kBlack)) << "view size";
+    save(first, 1, stamp + 10);
+    EXPECT_TRUE(Shows(Render(800, 300), {140, 150}, CellColour(1, 0))) << "file stamp";
+    save(first, 0, stamp);
+    Enter(13);
+    g_bPanView = 1;
+    EXPECT_TRUE(Shows(Render(800, 300), {140, 150}, CellColour(2, 0))) << "level";
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
@@ -86,7 +116,8 @@ TEST(PanMaker, EveryTileShrinksIntoItsCellOfAJpegWhateverTheTileFormat) {
     for (const char* format : {"jpg", "png"}) {
         const QString level = Write(QLatin1String(format), 10, 5, format);
         std::vector<int> positions;
-        EXPECT_EQ(MakePanImage(level, [&](int position) { positions.push_back(position); }), QStringList());
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), [&](int position) { positions.push_back(position); }),
+                  QStringList());
         QImageReader reader(level + QStringLiteral("/pan.jpg"));
         EXPECT_EQ(reader.format(), "jpeg") << format;
         const QImage pan = reader.read();
@@ -109,7 +140,7 @@ TEST(PanMaker, OnlyTheFirstFourHundredColumnsAndRowsAreDrawn) {
         const auto along = [wide](int a, int b) { return wide ? QPoint(a, b) : QPoint(b, a); };
         const QString level = LevelFolder(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
         ASSERT_TRUE(AtlasBuilder::WriteLinkedLevel(level, along(401, 2).x(), along(401, 2).y(), {white}));
-        EXPECT_EQ(MakePanImage(level, kIgnore), QStringList());
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), kIgnore), QStringList());
         const QImage pan(level + QStringLiteral("/pan.jpg"));
         EXPECT_EQ(QPoint(pan.width(), pan.height()), along(401 * 80, 160));
         EXPECT_TRUE(Shows(pan, along(399 * 80 + 79, 120), qRgb(255, 255, 255)));
@@ -127,7 +158,8 @@ TEST(PanMaker, ARunThatCannotFinishKeepsTheOldPanImageAndSaysWhy) {
             QDir(pan + QStringLiteral(".part")).mkpath(QStringLiteral("in the way"));
         const QString why = QStringLiteral("The pan.jpg file could not be written in\n%1\n\nIs a directory.");
         const std::atomic_bool stop{stopped};
-        EXPECT_EQ(MakePanImage(level, kIgnore, stop), stopped ? QStringList() : QStringList{why.arg(level)});
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), kIgnore, stop),
+                  stopped ? QStringList() : QStringList{why.arg(level)});
         QFile old(pan);
         EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "the old pan image");
         EXPECT_EQ(

@@ -147,11 +147,17 @@ TEST(PrintDialog, PreviewFrameFollowsPaperAndOrientationAndApplyClampsTheScale) 
     auto* slider = dialog.findChild<QSlider*>();
     auto* scale = Find<QLineEdit>(&dialog, "scale");
     ASSERT_EQ(slider->value(), 5);
-    for (const auto& [typed, position] : {std::pair{"35", 20}, {"0", 1}, {"7", 7}}) {
-        Type(scale, QString::fromLatin1(typed));
+    struct Scale {
+        const char* typed;
+        int position;
+    };
+    for (const Scale& scaling : {Scale{.typed = "21", .position = 20}, Scale{.typed = "20", .position = 20},
+                                 Scale{.typed = "0", .position = 1}, Scale{.typed = "1", .position = 1},
+                                 Scale{.typed = "7", .position = 7}}) {
+        Type(scale, QString::fromLatin1(scaling.typed));
         Click(Find<QPushButton>(&dialog, "applyScaling"));
-        EXPECT_EQ(slider->value(), position) << typed;
-        EXPECT_EQ(scale->text(), QString::number(position)) << typed;
+        EXPECT_EQ(slider->value(), scaling.position) << scaling.typed;
+        EXPECT_EQ(scale->text(), QString::number(scaling.position)) << scaling.typed;
     }
 }
 

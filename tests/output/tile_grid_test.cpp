@@ -31,7 +31,7 @@ TEST(TileGrid, ACellOnTheEdgeCountsAndOnePastItDoesNot) {
         for (int column : edge.columns)
             for (int row = 0; row < edge.rows; ++row)
                 expected.append({column, row});
-        const TileSource tiles = [&lookedUp](int c, int r) -> std::optional<QString> {
+        const TileSource tiles = [&lookedUp](int c, int r) -> std::optional<FileRange> {
             lookedUp.append({c, r});
             return std::nullopt;
         };

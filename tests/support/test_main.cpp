@@ -27,8 +27,8 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
         ResetMapState();
         g_messages.clear();
-        SetMessageRecorder([](const QString& title, const QString& text) {
-            g_messages.append({title, text});
+        SetMessageRecorder([](const QString& title, const QString& text, MessageIcon icon) {
+            g_messages.append({title, text, icon});
         });
     }
     void OnTestEnd(const ::testing::TestInfo&) override {
