@@ -62,7 +62,8 @@ int PrintA0(const TileSource& tiles, const QString& work) {
     const PrintRequest request{.pageSize = PageSizeOfCode(118),
                                .orientation = QPageLayout::Portrait,
                                .slider = kSlider,
-                               .margins = {}};
+                               .margins = {},
+                               .attribution = {}};
     QElapsedTimer timer;
     timer.start();
     if (!PrintToPdfFile(work + QStringLiteral("/a0.pdf"), request, tiles))
@@ -119,7 +120,8 @@ int main(int argc, char* argv[]) {
     const PrintRequest request{.pageSize = PageSizeOfCode(9),
                                .orientation = QPageLayout::Landscape,
                                .slider = kSlider,
-                               .margins = {}};
+                               .margins = {},
+                               .attribution = {}};
 
     QElapsedTimer timer;
     timer.start();
