@@ -1,6 +1,6 @@
 #include "atlas/tar_index.h"
 #include "platform/safe_file.h"
-#include "support/tar_writer.h"
+#include "tar_writer.h"
 #include "support/test_env.h"
 
 #include <QDir>
