@@ -415,15 +415,3 @@ qint64 TarIndex::MemoryBytes() const {
            qint64(m_byName.capacity() * sizeof(quint32)) +
            qint64(m_tilePositions.capacity() * sizeof(TilePosition));
 }
-
-std::optional<QByteArray> ReadTarMember(const QString& archivePath, TarMember member, qint64 maxBytes) {
-    if (member.size > maxBytes || member.offset < 0 || member.size < 0)
-        return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenFileSafely(archivePath, kMaxArchiveBytes);
-    if (!file || member.offset > file->size() - member.size)
-        return std::nullopt;
-    QByteArray data(member.size, Qt::Uninitialized);
-    if (::pread(file->handle(), data.data(), size_t(member.size), member.offset) != member.size)
-        return std::nullopt;
-    return data;
-}
