@@ -98,7 +98,7 @@ int RunChild(const QString& what, const QString& level) {
     if (what == QStringLiteral("reference"))
         made = MakeReference(level);
     else
-        made = MakePanImage(level, [](int) {}).isEmpty();
+        made = MakePanImage(LookAtPanLevel(level), [](int) {}).isEmpty();
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     std::printf("%.3f %.1f\n", seconds, PeakMib());
     return made ? 0 : 1;

@@ -1,11 +1,14 @@
 // Measures one printed page: A4 landscape at 600 dpi, slider 5, OSM tiles of 256 x 256 pixels, printed to a
-// 600-dpi PDF file through QPrinter. Reports the page image's composition, the whole job until it is handed
-// over, one preview redraw and the peak memory. Usage: print_page [work folder].
+// 600-dpi PDF file through QPrinter. Reports the grid's composition into a picture of the page's size, the
+// whole job until it is handed over, one preview redraw and the peak memory; then an A0 portrait page printed
+// to a PDF file as the print dialog does, in a process of its own, for its peak memory and time.
+// Usage: print_page [work folder].
 
 #include "output/page_geometry.h"
 #include "output/paper_codes.h"
 #include "output/printed_page.h"
 #include "output/tile_grid.h"
+#include "platform/message_box.h"
 #include "state/map_state.h"
 
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -26,7 +30,9 @@ namespace {
 constexpr int kSlider = 5;
 constexpr int kDpi = 600;
 constexpr int kColumns = 5;
-constexpr int kRows = 4;
+// A0 portrait holds 7 rows at slider 5.
+constexpr int kRows = 8;
+const char* const kA0Mode = "--a0";
 
 // Tiles with some detail, so that decoding costs what a map tile costs.
 bool WriteTiles(const QString& cache) {
@@ -51,13 +57,50 @@ double PeakMebibytes() {
     return hwm.match(QString::fromLatin1(status.readAll())).captured(1).toDouble() / 1024.0;
 }
 
+// The child's part: one A0 portrait page to a PDF file, then its time and its own peak memory.
+int PrintA0(const TileSource& tiles, const QString& work) {
+    PrintRequest request;
+    request.pageSize = PageSizeOfCode(118);
+    request.orientation = QPageLayout::Portrait;
+    request.slider = kSlider;
+    QElapsedTimer timer;
+    timer.start();
+    if (!PrintToPdfFile(work + QStringLiteral("/a0.pdf"), request, tiles))
+        return 1;
+    // The peak of this process's own memory: the kernel's ru_maxrss would also count the parent's memory
+    // that this process had between its fork and its exec.
+    std::printf("%.2f %.1f\n", double(timer.nsecsElapsed()) / 1e9, PeakMebibytes());
+    return 0;
+}
+
+// Runs the A0 page in a child process, so that its peak is its own; false when the child fails.
+bool MeasureA0(const QString& work, double& seconds, double& peakMebibytes) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kA0Mode), work});
+    if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return false;
+    const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
+    if (figures.size() != 2)
+        return false;
+    seconds = figures[0].toDouble();
+    peakMebibytes = figures[1].toDouble();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    SetMessageRecorder([](const QString&, const QString& text, MessageIcon) {
+        std::fprintf(stderr, "print_page: %s\n", qPrintable(text));
+    });
+    const bool a0Child = argc > 2 && QByteArray(argv[1]) == kA0Mode;
     QTemporaryDir temporary;
-    const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    const QString work = a0Child    ? QString::fromLocal8Bit(argv[2])
+                         : argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : temporary.path();
     QDir().mkpath(work);
     g_szAtlasFolder = work + QStringLiteral("/cache/");
     g_nZoom = 12;
@@ -66,6 +109,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const TileSource tiles = OsmTiles(0, 0);
+    if (a0Child)
+        return PrintA0(tiles, work);
 
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -78,7 +123,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    if (!PrintMapPage(printer, request, tiles)) {
+    if (!PrintMapPage(printer, {kDpi, kDpi}, request, tiles)) {
         std::fprintf(stderr, "print_page: the job failed\n");
         return 1;
     }
@@ -111,9 +156,18 @@ int main(int argc, char* argv[]) {
     std::sort(redraws.begin(), redraws.end());
     const double previewMs = redraws[redraws.size() / 2];
 
+    double a0Seconds = 0;
+    double a0Peak = 0;
+    if (!MeasureA0(work, a0Seconds, a0Peak)) {
+        std::fprintf(stderr, "print_page: the A0 page failed\n");
+        return 1;
+    }
+
     std::printf("print_page compose_ms: %.1f\n", composeMs);
     std::printf("print_page job_seconds: %.2f\n", jobSeconds);
     std::printf("print_page preview_ms: %.1f\n", previewMs);
     std::printf("print_page peak_mib: %.0f\n", PeakMebibytes());
+    std::printf("print_page a0_peak_mib: %.0f\n", a0Peak);
+    std::printf("print_page a0_seconds: %.2f\n", a0Seconds);
     return image ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -102,13 +103,13 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
-    m_toolBar->setObjectName(QStringLiteral("Standard"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolBar* toolBar = addToolBar(QStringLiteral("Standard"));
+    toolBar->setObjectName(QStringLiteral("Standard"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (int id : ToolbarButtons()) {
         if (id == 0) {
-            m_toolBar->addSeparator();
+            toolBar->addSeparator();
             continue;
         }
         QAction* action = Command(id);
@@ -116,13 +117,13 @@ void CMainFrame::CreateToolBar() {
             action = AddCommand(id, ToolbarLabel(id));
         if (action->icon().isNull())
             action->setIcon(StandardIcon(style(), id));
-        m_toolBar->addAction(action);
+        toolBar->addAction(action);
     }
 
     // "Toolbars and Docking Windows" lists the one bar and lets it be shown or hidden.
     QAction* bars = Command(ID_VIEW_TOOLBAR);
     auto* barList = new QMenu(this);
-    barList->addAction(m_toolBar->toggleViewAction());
+    barList->addAction(toolBar->toggleViewAction());
     bars->setMenu(barList);
     bars->setEnabled(true);
 }
@@ -135,9 +136,19 @@ void CMainFrame::CreateStatusBar() {
         if (message.isEmpty())
             bar->showMessage(kReady);
     });
+    m_pointerPane = new QLabel(bar);
+    m_pointerPane->setObjectName(QStringLiteral("pointerPosition"));
+    // Wide enough for any place, so that the pane does not jump as the pointer moves.
+    m_pointerPane->setMinimumWidth(
+        m_pointerPane->fontMetrics().horizontalAdvance(QStringLiteral("00.00000 N  000.00000 W  ")));
+    bar->addPermanentWidget(m_pointerPane);
     QAction* toggle = Command(ID_VIEW_STATUS_BAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);
     toggle->setEnabled(true);
     connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::ShowPointerPosition(const QString& text) {
+    m_pointerPane->setText(text);
 }

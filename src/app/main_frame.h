@@ -5,8 +5,8 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
-class QToolBar;
 
 // The main window: a menu bar with every command of the command table, one toolbar and a status bar. A
 // command is disabled until a handler is bound to it.
@@ -24,7 +24,8 @@ public:
     // A menu of the menu bar by its title ("&View").
     QMenu* Menu(const QString& title) const { return m_menus.value(title); }
 
-    QToolBar* ToolBar() const { return m_toolBar; }
+    // The pane at the right of the status bar that tells where the mouse pointer is over the map.
+    void ShowPointerPosition(const QString& text);
 
 private:
     void CreateMenus();
@@ -34,5 +35,5 @@ private:
 
     QHash<int, QAction*> m_commands;
     QHash<QString, QMenu*> m_menus;
-    QToolBar* m_toolBar = nullptr;
+    QLabel* m_pointerPane = nullptr;
 };

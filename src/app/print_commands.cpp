@@ -2,23 +2,15 @@
 
 #include "atlas/level_folder.h"
 #include "dialogs/print_dlg.h"
+#include "dialogs/print_osm.h"
 #include "state/map_state.h"
-#include "view/invalidate.h"
-
-#include <QWidget>
+#include "view/behind_map.h"
 
 namespace {
 
 void RunPrintDialog(CMapPrintDialog& dialog, quint32 afterwards) {
     FindLevelFolder();
-    g_nMapType = kMapTypeDialog;
-    dialog.exec();
-    g_nMapType = afterwards;
-    InvalidateMapWindow();
-}
-
-QWidget* DialogParent() {
-    return g_pMapWnd ? g_pMapWnd->window() : nullptr;
+    BehindMap(afterwards, [&dialog] { dialog.exec(); });
 }
 
 } // namespace

@@ -9,32 +9,7 @@
 #include "platform/message_box.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
-#include "view/invalidate.h"
-
-#include <QWidget>
-
-namespace {
-
-QWidget* DialogParent() {
-    return g_pMapWnd ? g_pMapWnd->window() : nullptr;
-}
-
-// Runs `show` with the view drawing nothing behind it, then shows the map `afterwards`.
-template <typename Show> void BehindMap(quint32 afterwards, Show show) {
-    g_nMapType = kMapTypeDialog;
-    show();
-    g_nMapType = afterwards;
-    InvalidateMapWindow();
-}
-
-template <typename Dialog> void RunBehindMap(quint32 afterwards) {
-    BehindMap(afterwards, [] {
-        Dialog dialog(DialogParent());
-        dialog.exec();
-    });
-}
-
-} // namespace
+#include "view/behind_map.h"
 
 void OnTrekbuddyDefaultatlasfolder() {
     RunBehindMap<CAtlasFolder>(kMapTypeTrekbuddy);

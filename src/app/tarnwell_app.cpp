@@ -33,6 +33,8 @@ bool CTarnwellApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>();
     m_view = new CTarnwellView(m_document.get(), m_frame.get());
     m_frame->setCentralWidget(m_view);
+    QObject::connect(m_view, &CTarnwellView::PointerPositionChanged, m_frame.get(),
+                     &CMainFrame::ShowPointerPosition);
 
     m_contextMenu = new QMenu(QStringLiteral("Edit"), m_view);
     m_contextMenu->addAction(m_frame->Command(ID_EDIT_CUT));

@@ -20,9 +20,6 @@ public:
     // window.
     bool InitInstance();
 
-    CMainFrame* MainFrame() const { return m_frame.get(); }
-    CTarnwellView* View() const { return m_view; }
-
     // Application commands.
     void OnOsmResetPosition();
     void OnOsmCleanTiles();

@@ -1,61 +1,47 @@
-#include "atlas/atlas_click.h"
-
 #include "atlas/atlas_moves.h"
 #include "atlas/calibration.h"
 #include "atlas/level_steps.h"
+#include "atlas/pan_maker.h"
 #include "atlas/position_clamp.h"
+#include "atlas/trekbuddy.h"
+#include "draw/button_strip.h"
 #include "state/map_state.h"
-
-#include <array>
 
 namespace {
 
-constexpr int kStripHeight = 32;
-constexpr int kPanCell = 80;
 constexpr int kDefaultViewSide = 600;
 
-AtlasClickResult Step(const LevelStep& step) {
-    return {false, step.title};
-}
-
-struct StripButton {
-    int left;
-    int right;
-    AtlasClickResult (*action)();
-};
-
-template <void (*move)()> AtlasClickResult Move() {
-    move();
-    return {};
-}
-
-AtlasClickResult ShowPanView() {
-    g_bPanView = 1;
-    g_bMoved = 1;
-    return {};
-}
-
-// Open ranges, tried in this order; the first that holds the click acts.
-const std::array<StripButton, 8> kStripButtons{{
-    {126, 158, [] { return Step(AtlasZoomIn()); }},
-    {159, 192, [] { return Step(AtlasZoomOut()); }},
-    {278, 310, Move<MoveAtlasLeft>},
-    {310, 342, Move<MoveAtlasUp>},
-    {342, 374, Move<MoveAtlasDown>},
-    {374, 406, Move<MoveAtlasRight>},
-    {218, 271, ShowPanView},
-    {1, 78,
-     [] {
-         return AtlasClickResult{true, std::nullopt};
-     }},
-}};
-
-AtlasClickResult OnStripClick(int x) {
-    for (const StripButton& button : kStripButtons) {
-        if (button.left < x && x < button.right)
-            return button.action();
+// Everything but the zoom button finishes with a repaint only.
+MapReply OnStripButton(StripAction action) {
+    MapReply reply = RepaintReply();
+    switch (action) {
+    case StripAction::ZoomIn:
+        reply.title = AtlasZoomIn().title;
+        break;
+    case StripAction::ZoomOut:
+        reply.title = AtlasZoomOut().title;
+        break;
+    case StripAction::Left:
+        MoveAtlasLeft();
+        break;
+    case StripAction::Up:
+        MoveAtlasUp();
+        break;
+    case StripAction::Down:
+        MoveAtlasDown();
+        break;
+    case StripAction::Right:
+        MoveAtlasRight();
+        break;
+    case StripAction::Pan:
+        g_bPanView = 1;
+        g_bMoved = 1;
+        break;
+    case StripAction::Zoom:
+        reply.chooseZoom = true;
+        break;
     }
-    return {};
+    return reply;
 }
 
 // The pan image column or row under a click `offset` pixels into the shown image.
@@ -82,10 +68,10 @@ void OnPanClick(const QSize& client, const QPoint& point) {
 
 } // namespace
 
-AtlasClickResult OnAtlasClick(const QPoint& point, const QSize& client) {
-    if (point.y() < kStripHeight)
-        return OnStripClick(point.x());
+MapReply CTrekbuddy::OnClick(const QPoint& point, const QSize& view) {
+    if (const std::optional<StripAction> action = StripButtonAt(point))
+        return OnStripButton(*action);
     if (point.y() > kStripHeight && g_bPanView == 1)
-        OnPanClick(client, point);
-    return {};
+        OnPanClick(view, point);
+    return RepaintReply();
 }

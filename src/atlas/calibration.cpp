@@ -1,9 +1,8 @@
 #include "atlas/calibration.h"
 
 #include "atlas/calibration_line.h"
+#include "atlas/level_source.h"
 #include "atlas/text_line_reader.h"
-#include "atlas/tile_count.h"
-#include "platform/find_first.h"
 #include "platform/safe_file.h"
 #include "state/map_state.h"
 
@@ -28,7 +27,7 @@ void StoreCorners(const CalibrationCorners& corners) {
 }
 
 // Reads point lines until the file ends or a point line runs out of commas.
-void ReadCorners(QFile& file, CalibrationCorners& corners) {
+void ReadCorners(QIODevice& file, CalibrationCorners& corners) {
     TextLineReader reader(file);
     while (const std::optional<std::string> line = reader.Next()) {
         if (!ParseCalibrationLine(*line, corners))
@@ -38,9 +37,9 @@ void ReadCorners(QFile& file, CalibrationCorners& corners) {
 
 // A level without tiles divides by zero here; the position then reads as infinite or not a number, and is
 // only ever shown.
-void UpdateTopLeftPosition() {
-    const int rows = CountTileRows();
-    const int cols = CountTileColumns();
+void UpdateTopLeftPosition(const LevelSource& level) {
+    const int rows = level.CountRows();
+    const int cols = level.CountColumns();
     const float rowsLeft = static_cast<float>(static_cast<qint64>(rows) - g_nTbY);
     g_fTbLat = (g_fPt1Lat - g_fPt4Lat) * (rowsLeft / static_cast<float>(rows)) + g_fPt4Lat;
     g_fTbLon = (g_fPt2Lon - g_fPt1Lon) * (static_cast<float>(g_nTbX) / static_cast<float>(cols)) + g_fPt1Lon;
@@ -49,16 +48,16 @@ void UpdateTopLeftPosition() {
 } // namespace
 
 int ReadCalibration() {
-    const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
-    if (!name)
+    const std::unique_ptr<LevelSource> level = OpenLevelSource(g_szAtlasFolder);
+    const std::optional<FileRange> range = level->CalibrationFile();
+    if (!range)
         return -1;
-    const std::unique_ptr<QFile> file =
-        OpenFileSafely(g_szAtlasFolder + QLatin1Char('/') + *name, kMaxCalibrationBytes);
+    const std::unique_ptr<QIODevice> file = OpenRangeSafely(*range, kMaxCalibrationBytes);
     if (!file)
         return -1;
     CalibrationCorners corners = CurrentCorners();
     ReadCorners(*file, corners);
     StoreCorners(corners);
-    UpdateTopLeftPosition();
+    UpdateTopLeftPosition(*level);
     return 0;
 }

@@ -1,10 +1,9 @@
 #include "atlas/level_folder.h"
 
 #include "atlas/atlas_root.h"
-#include "atlas/tile_count.h"
+#include "atlas/level_source.h"
 #include "platform/find_first.h"
 #include "platform/message_box.h"
-#include "platform/safe_file.h"
 #include "state/map_state.h"
 #include "state/settings_messages.h"
 #include "state/settings_store.h"
@@ -80,7 +79,7 @@ void LoadLevel() {
     g_nTbX = 0;
     g_nTbY = 0;
     GetLevelFolder();
-    const std::optional<QString> first = FirstTilePath(g_szAtlasFolder);
+    const std::optional<FileRange> first = OpenLevelSource(g_szAtlasFolder)->FirstTile();
     if (!first)
         return;
     const QSize size = SafeImageSize(*first, kMaxTileBytes);

@@ -2,9 +2,9 @@
 
 #include "atlas/calibration.h"
 #include "atlas/level_folder.h"
+#include "atlas/level_source.h"
 #include "atlas/position_clamp.h"
 #include "atlas/tile_count.h"
-#include "platform/find_first.h"
 #include "platform/safe_file.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
@@ -83,13 +83,15 @@ LevelStep AtlasZoomOut() {
 }
 
 int RepositionAfterLevelStep(std::optional<QString>& title) {
-    const int newCols = CountTileColumns();
-    const int newRows = CountTileRows();
-    const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
+    const std::unique_ptr<LevelSource> level = OpenLevelSource(g_szAtlasFolder);
+    const int newCols = level->CountColumns();
+    const int newRows = level->CountRows();
+    const std::optional<QString> name = level->CalibrationName();
     if (!name)
         return -1;
     title = QStringLiteral("Orvex Trekbuddy ") + *name;
-    if (!OpenFileSafely(g_szAtlasFolder + QLatin1Char('/') + *name, kMaxCalibrationBytes))
+    const std::optional<FileRange> file = level->CalibrationFile();
+    if (!file || !OpenRangeSafely(*file, kMaxCalibrationBytes))
         return -1;
     const qint32 oldCols = AtLeastOne(g_nTbPrevCols);
     const qint32 oldRows = AtLeastOne(g_nTbPrevRows);

@@ -1,7 +1,9 @@
 #include "atlas/pan_view.h"
 
+#include "atlas/level_source.h"
 #include "atlas/scaled_picture.h"
 #include "draw/back_buffer.h"
+#include "draw/map_band.h"
 #include "draw/map_font.h"
 #include "draw/map_text.h"
 #include "platform/safe_file.h"
@@ -13,8 +15,6 @@
 #include <QPainter>
 
 namespace {
-
-constexpr int kImageTop = 33;
 
 const QStringList kNoPanLines = {
     QStringLiteral("There is no pan.jpg file for this zoom level."),
@@ -67,7 +67,7 @@ QSize PanImageSize(QFile& file) {
 PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
     if (g_szAtlasFolder.isEmpty())
         return PanPicture::Missing;
-    const QString path = g_szAtlasFolder + QStringLiteral("/pan.jpg");
+    const QString path = OpenLevelSource(g_szAtlasFolder)->PanImagePath();
     const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxPanImageBytes);
     if (!file)
         return QFileInfo(path).isFile() ? PanPicture::Unreadable : PanPicture::Missing;
@@ -75,7 +75,7 @@ PanPicture DrawPanPicture(QPainter& painter, const QSize& view) {
     if (!imageSize.isValid() || imageSize.isEmpty())
         return PanPicture::Unreadable;
     const ShownSize fit = FitPanImage(imageSize, view);
-    const QRect shown(0, kImageTop, qMax(1, int(fit.width)), qMax(1, int(fit.height)));
+    const QRect shown(0, kBandHeight, qMax(1, int(fit.width)), qMax(1, int(fit.height)));
     // Asked of the open file itself: it was opened from a descriptor, so it carries no name to look up.
     const qint64 bytes = file->size();
     const QDateTime modified = file->fileTime(QFileDevice::FileModificationTime);

@@ -1,6 +1,7 @@
 #include "atlas/trekbuddy.h"
 
 #include "atlas/level_folder.h"
+#include "atlas/level_source.h"
 #include "atlas/pan_view.h"
 #include "atlas/position_clamp.h"
 #include "atlas/tile_count.h"
@@ -10,7 +11,6 @@
 #include "draw/map_notes.h"
 #include "draw/tile_pictures.h"
 #include "platform/directory_listing.h"
-#include "platform/find_first.h"
 #include "state/map_state.h"
 
 #include <QPainter>
@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kWindowColumns = 8;
 constexpr int kWindowRows = 6;
-constexpr int kTileTop = 33;
 
 const QStringList kNoTilesLines = {
     QStringLiteral("No image tiles were found for this zoom level."),
@@ -32,14 +31,13 @@ const QStringList kNoTilesLines = {
 };
 
 // The tile of window cell (column, row), if the level has one.
-std::optional<TilePicture> FindTile(const QString& setFolder, int column, int row) {
+std::optional<TilePicture> FindTile(const LevelSource& level, int column, int row) {
     const qint64 px = (qint64(g_nTbX) + column) * g_nTileWidth;
     const qint64 py = (qint64(g_nTbY) + row) * g_nTileHeight;
-    const std::optional<QString> name = FindFirst(setFolder, QStringLiteral("*_%1_%2.*").arg(px).arg(py));
-    if (!name)
+    std::optional<FileRange> file = level.TileAt(px, py);
+    if (!file)
         return std::nullopt;
-    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kTileTop),
-                       setFolder + QLatin1Char('/') + *name};
+    return TilePicture{QPoint(column * g_nTileWidth, row * g_nTileHeight + kBandHeight), std::move(*file)};
 }
 
 // The tiles of the 8 x 6 window from (g_nTbX, g_nTbY), cut where the cells start beyond the picture.
@@ -48,15 +46,15 @@ std::vector<TilePicture> TileWindow(const QSize& size) {
     // otherwise stay within the picture, could leave the range of an int.
     if (g_nTileWidth < 0 || g_nTileHeight < 0)
         return {};
-    const QString setFolder = g_szAtlasFolder + QStringLiteral("/set");
+    const std::unique_ptr<LevelSource> level = OpenLevelSource(g_szAtlasFolder);
     std::vector<TilePicture> tiles;
     for (int column = 0; column < kWindowColumns; ++column) {
         if (qint64(column) * g_nTileWidth > size.width())
             continue;
         for (int row = 0; row < kWindowRows; ++row) {
-            if (qint64(row) * g_nTileHeight + kTileTop > size.height())
+            if (qint64(row) * g_nTileHeight + kBandHeight > size.height())
                 break;
-            if (std::optional<TilePicture> tile = FindTile(setFolder, column, row))
+            if (std::optional<TilePicture> tile = FindTile(*level, column, row))
                 tiles.push_back(std::move(*tile));
         }
     }
@@ -109,4 +107,15 @@ void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
     DrawOffScreen(target, clipBox, [&clipBox, &tiles](QPainter& painter, const QPaintDevice& device) {
         DrawMap(painter, device, clipBox.size(), tiles);
     });
+}
+
+MapReply CTrekbuddy::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose purpose) {
+    if (purpose == DrawPurpose::Print)
+        return RepaintReply();
+    DrawAtlas(painter, clipBox);
+    return {};
+}
+
+void CTrekbuddy::ZoomChosen() {
+    LoadLevel();
 }

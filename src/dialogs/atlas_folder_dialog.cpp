@@ -1,14 +1,13 @@
 #include "dialogs/atlas_folder_dialog.h"
 
 #include "atlas/level_folder.h"
-#include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
 #include "dialogs/wrapped_label.h"
 #include "platform/message_box.h"
+#include "platform/url_opener.h"
 #include "state/map_state.h"
 #include "state/settings_messages.h"
 #include "state/settings_store.h"
-#include "view/invalidate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -130,7 +129,6 @@ void CAtlasFolder::OnApplyAndViewMap() {
     g_nMapType = kMapTypeTrekbuddy;
     g_bMoved = 1;
     LoadLevel();
-    InvalidateMapWindow();
     accept();
 }
 

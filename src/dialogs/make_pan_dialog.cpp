@@ -2,9 +2,9 @@
 
 #include "atlas/pan_maker.h"
 #include "atlas/tile_count.h"
-#include "dialogs/url_opener.h"
 #include "dialogs/user_guide.h"
 #include "platform/message_box.h"
+#include "platform/url_opener.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -117,6 +117,12 @@ void CDialogMakePanFile::OnInitDialog() {
 void CDialogMakePanFile::OnCreatePanFile() {
     if (m_run.isRunning())
         return;
+    // Said before the work starts, the way the user reads it: the image is made after the warning is closed.
+    PanLevel level = LookAtPanLevel(m_szFolder);
+    for (const QString& warning : std::as_const(level.warnings))
+        ShowMessage(warning, kAppTitle, MessageIcon::Stop);
+    if (!level.source)
+        return;
     m_createButton->setEnabled(false);
     m_progress->setRange(0, kPanProgressRange);
     m_progress->setValue(1);
@@ -126,8 +132,9 @@ void CDialogMakePanFile::OnCreatePanFile() {
         QMetaObject::invokeMethod(
             bar, [bar, position] { bar->setValue(position); }, Qt::QueuedConnection);
     };
-    m_run.setFuture(QtConcurrent::run(
-        [folder = m_szFolder, progress, stop = &m_stop] { return MakePanImage(folder, progress, *stop); }));
+    m_run.setFuture(QtConcurrent::run([level = std::move(level), progress, stop = &m_stop] {
+        return MakePanImage(level, progress, *stop);
+    }));
 }
 
 void CDialogMakePanFile::OnRunFinished() {

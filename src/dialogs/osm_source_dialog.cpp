@@ -1,7 +1,7 @@
 #include "dialogs/osm_source_dialog.h"
 
-#include "dialogs/url_opener.h"
 #include "osm/tile_servers.h"
+#include "platform/url_opener.h"
 #include "state/map_state.h"
 
 #include <QComboBox>

@@ -5,9 +5,3 @@ CPrintDlg::CPrintDlg(QWidget* parent) : CMapPrintDialog(parent) {}
 TileSource CPrintDlg::Tiles() const {
     return TrekbuddyTiles(m_nFirstCol, m_nFirstRow, m_nTileWidth, m_nTileHeight);
 }
-
-CPrintOSM::CPrintOSM(QWidget* parent) : CMapPrintDialog(parent) {}
-
-TileSource CPrintOSM::Tiles() const {
-    return OsmTiles(m_nFirstCol, m_nFirstRow);
-}

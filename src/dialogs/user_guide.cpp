@@ -1,7 +1,7 @@
 #include "dialogs/user_guide.h"
 
-#include "dialogs/url_opener.h"
 #include "platform/message_box.h"
+#include "platform/url_opener.h"
 
 #include <QCoreApplication>
 #include <QDir>

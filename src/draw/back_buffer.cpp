@@ -32,7 +32,8 @@ void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer
     // Qt reads an empty source size as "the rest of the picture", so a one-pixel box gets only the black
     // edge.
     if (width > 1 && height > 1)
-        target.drawImage(clipBox.topLeft(), buffer, QRect(1, 1, width - 1, height - 1));
+        target.drawImage(clipBox.topLeft(), buffer,
+                         QRect(ShownBufferPixel(QPoint(0, 0)), QSize(width - 1, height - 1)));
     target.fillRect(QRect(clipBox.left() + width - 1, clipBox.top(), 1, height), Qt::black);
     target.fillRect(QRect(clipBox.left(), clipBox.top() + height - 1, width - 1, 1), Qt::black);
 }

@@ -12,6 +12,12 @@ class QPaintDevice;
 // made the user is told ("Error could not CreateCompatibleBitmap") and nothing is returned.
 std::optional<QImage> CreateBackBuffer(const QRect& clipBox);
 
+// The back-buffer pixel the target shows at `point` (relative to the clip box's corner): the picture goes
+// onto the target from its pixel (1, 1) on.
+inline QPoint ShownBufferPixel(const QPoint& point) {
+    return point + QPoint(1, 1);
+}
+
 // Puts the composed picture onto `target` at the clip box, taken from its pixel (1, 1) on; the last column
 // and row of the clip box, which the picture does not reach, are black.
 void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer);

@@ -2,30 +2,15 @@
 
 #include <QImage>
 #include <QPainter>
-#include <array>
 
 namespace {
 
-struct StripPicture {
-    const char* resource;
-    int x;
-};
-
-constexpr std::array<StripPicture, 8> kStrip{{{":/strip_zoom.png", 0},
-                                              {":/strip_zoom_in.png", 130},
-                                              {":/strip_zoom_out.png", 164},
-                                              {":/strip_pan.png", 220},
-                                              {":/strip_left.png", 278},
-                                              {":/strip_up.png", 310},
-                                              {":/strip_down.png", 342},
-                                              {":/strip_right.png", 374}}};
-
 // The pictures never change while the program runs, so they are decoded once rather than at every paint.
-const std::array<QImage, kStrip.size()>& StripImages() {
-    static const std::array<QImage, kStrip.size()> images = [] {
-        std::array<QImage, kStrip.size()> loaded;
-        for (std::size_t i = 0; i < kStrip.size(); ++i)
-            loaded[i] = QImage(QString::fromLatin1(kStrip[i].resource));
+const std::array<QImage, kButtonStrip.size()>& StripImages() {
+    static const std::array<QImage, kButtonStrip.size()> images = [] {
+        std::array<QImage, kButtonStrip.size()> loaded;
+        for (std::size_t i = 0; i < kButtonStrip.size(); ++i)
+            loaded[i] = QImage(QString::fromLatin1(kButtonStrip[i].picture));
         return loaded;
     }();
     return images;
@@ -34,7 +19,17 @@ const std::array<QImage, kStrip.size()>& StripImages() {
 } // namespace
 
 void DrawButtonStrip(QPainter& painter) {
-    const std::array<QImage, kStrip.size()>& images = StripImages();
-    for (std::size_t i = 0; i < kStrip.size(); ++i)
-        painter.drawImage(kStrip[i].x, 0, images[i]);
+    const std::array<QImage, kButtonStrip.size()>& images = StripImages();
+    for (std::size_t i = 0; i < kButtonStrip.size(); ++i)
+        painter.drawImage(kButtonStrip[i].x, 0, images[i]);
+}
+
+std::optional<StripAction> StripButtonAt(const QPoint& point) {
+    if (point.y() >= kStripHeight)
+        return std::nullopt;
+    for (const StripButton& button : kButtonStrip) {
+        if (button.left < point.x() && point.x() < button.right)
+            return button.action;
+    }
+    return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "draw/status_text.h"
 
+#include "draw/map_kind.h"
+
 #include <cmath>
 
 namespace {
@@ -18,4 +20,10 @@ QString Coordinate(float value) {
 QString TileStatusText(qint32 x, qint32 y, float lat, float lon) {
     return QString::asprintf("Tile  X %d, Y %d, ", int(x), int(y)) + Coordinate(lat) + QStringLiteral("   ") +
            Coordinate(lon);
+}
+
+QString PositionText(const GeoPosition& position) {
+    return QString::asprintf("%.5f %c  %.5f %c", std::abs(position.latitude),
+                             position.latitude < 0 ? 'S' : 'N', std::abs(position.longitude),
+                             position.longitude < 0 ? 'W' : 'E');
 }

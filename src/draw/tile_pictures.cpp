@@ -99,7 +99,7 @@ private:
         const std::size_t i = m_next++;
         if (i >= m_end)
             return false;
-        m_images[i - m_first] = DecodeTilePicture(m_tiles[i].path);
+        m_images[i - m_first] = DecodeTilePicture(m_tiles[i].file);
         m_done[i - m_first].test_and_set(std::memory_order_release);
         m_done[i - m_first].notify_all();
         return true;
@@ -114,8 +114,8 @@ private:
     std::vector<QFuture<void>> m_helpers;
 };
 
-QImage DecodeTilePicture(const QString& path) {
-    const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxTileBytes);
+QImage DecodeTilePicture(const FileRange& range) {
+    const std::unique_ptr<QIODevice> file = OpenRangeSafely(range, kMaxTileBytes);
     if (!file)
         return {};
     if (StartsAsJpeg(*file)) {

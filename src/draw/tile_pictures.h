@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -9,15 +11,15 @@
 class QPainter;
 class TileDecodeQueue;
 
-// A tile file and where its top-left corner goes on the surface.
+// A tile's bytes and where its top-left corner goes on the surface.
 struct TilePicture {
     QPoint at;
-    QString path;
+    FileRange file;
 };
 
-// Decodes the tile file `path` under the safe-read rules. A null image when the file is not a picture that
-// can be decoded or is far beyond any tile's size.
-QImage DecodeTilePicture(const QString& path);
+// Decodes the tile in `file` under the safe-read rules. A null image when it is not a picture that can be
+// decoded or is far beyond any tile's size.
+QImage DecodeTilePicture(const FileRange& file);
 
 // Tile files decoding on all cores from the moment this is made, so a paint can start them before it makes
 // its back buffer; Draw hands them to the painter in the given order as each is done.

@@ -1,20 +1,21 @@
 #include "osm/osm_view.h"
 
 #include "draw/back_buffer.h"
+#include "draw/button_strip.h"
 #include "draw/map_band.h"
 #include "draw/map_font.h"
 #include "draw/map_notes.h"
 #include "draw/tile_pictures.h"
+#include "osm/osm_grid.h"
 #include "osm/osm_moves.h"
 #include "osm/tile_address.h"
 #include "osm/tile_downloader.h"
 #include "platform/safe_file.h"
+#include "state/map_settings.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
-#include "state/stored_position.h"
 
 #include <QPainter>
-#include <array>
 #include <vector>
 
 namespace {
@@ -36,23 +37,21 @@ bool CanRead(const QString& path) {
 std::vector<TilePicture> FetchGrid(const QSize& grid) {
     std::vector<TilePicture> cached;
     bool serverAnswers = true;
-    for (qint64 y = g_nOsmY; y - g_nOsmY < qint64(grid.height()) + g_nTbY; ++y) {
-        for (qint64 x = g_nOsmX; x - g_nOsmX < qint64(grid.width()) + g_nTbX; ++x) {
-            const QString path = TilePath(g_nZoom, qint32(x), qint32(y));
-            if (CanRead(path)) {
-                cached.push_back({TilePlacement(qint32(x), qint32(y)), path});
-                continue;
-            }
-            // One stalled transfer holds the window for the whole idle time-out; the other missing tiles of
-            // this paint wait for the next one rather than each waiting as long.
-            if (!serverAnswers)
-                continue;
-            serverAnswers =
-                DownloadTile(TileUrl(g_nZoom, qint32(x), qint32(y)), path) != DownloadResult::TimedOut;
-            if (g_bOsmRepaint == 0 && CanRead(path))
-                g_bOsmRepaint = 1;
+    WalkOsmGrid(qint64(grid.width()) + g_nTbX, qint64(grid.height()) + g_nTbY, [&](qint32 x, qint32 y) {
+        const QString path = TilePath(g_nZoom, x, y);
+        if (CanRead(path)) {
+            cached.push_back({TilePlacement(x, y), FileRange{path}});
+            return true;
         }
-    }
+        // One stalled transfer holds the window for the whole idle time-out; the other missing tiles of this
+        // paint wait for the next one rather than each waiting as long.
+        if (!serverAnswers)
+            return true;
+        serverAnswers = DownloadTile(TileUrl(g_nZoom, x, y), path) != DownloadResult::TimedOut;
+        if (g_bOsmRepaint == 0 && CanRead(path))
+            g_bOsmRepaint = 1;
+        return true;
+    });
     return cached;
 }
 
@@ -79,55 +78,57 @@ void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
         ReportNoTiles(painter, textFont);
 }
 
-struct StripButton {
-    int left;
-    int right;
-    void (*action)();
-};
-
-constexpr int kStripHeight = 32;
-
-// Open ranges, tried in this order; the first that holds the click acts. "Pan" only asks for a move, since
-// the next paint leaves the overview again, and "Zoom" (1 ... 78) does nothing on this map.
-constexpr std::array<StripButton, 7> kStripButtons{{
-    {126, 158, [] { OsmZoomIn(); }},
-    {159, 192, [] { OsmZoomOut(); }},
-    {278, 310, OsmMoveLeft},
-    {310, 342, OsmMoveUp},
-    {342, 374, OsmMoveDown},
-    {374, 406, OsmMoveRight},
-    {218, 271,
-     [] {
-         g_bPanView = 1;
-         g_bMoved = 1;
-     }},
-}};
+void OnStripButton(StripAction action) {
+    switch (action) {
+    case StripAction::ZoomIn:
+        OsmZoomIn();
+        break;
+    case StripAction::ZoomOut:
+        OsmZoomOut();
+        break;
+    case StripAction::Left:
+        OsmMoveLeft();
+        break;
+    case StripAction::Up:
+        OsmMoveUp();
+        break;
+    case StripAction::Down:
+        OsmMoveDown();
+        break;
+    case StripAction::Right:
+        OsmMoveRight();
+        break;
+    case StripAction::Pan:
+        // Only a move is asked for: the next paint leaves the overview again.
+        g_bPanView = 1;
+        g_bMoved = 1;
+        break;
+    case StripAction::Zoom:
+        // The zoom dialog belongs to the Trekbuddy map.
+        break;
+    }
+}
 
 } // namespace
 
 void COsmView::DrawOsmMap(QPainter& target, const QRect& clipBox) {
     if (g_bPanView == 1)
         g_bPanView = 0;
-    if (!target.isActive() || !target.device() || clipBox.isEmpty())
-        return;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
-        return;
-    {
-        QPainter painter(&*buffer);
-        DrawMap(painter, *target.device(), clipBox.size());
-    }
-    CopyBackBuffer(target, clipBox, *buffer);
+    DrawOffScreen(target, clipBox, [&clipBox](QPainter& painter, const QPaintDevice& device) {
+        DrawMap(painter, device, clipBox.size());
+    });
 }
 
-bool COsmView::OnOsmClick(const QPoint& point) {
-    if (point.y() < kStripHeight) {
-        for (const StripButton& button : kStripButtons) {
-            if (button.left < point.x() && point.x() < button.right) {
-                button.action();
-                break;
-            }
-        }
-    }
-    return true;
+MapReply COsmView::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose) {
+    DrawOsmMap(painter, clipBox);
+    if (g_bOsmRepaint != 1)
+        return {};
+    g_bOsmRepaint = 0;
+    return RepaintReply();
+}
+
+MapReply COsmView::OnClick(const QPoint& point, const QSize&) {
+    if (const std::optional<StripAction> action = StripButtonAt(point))
+        OnStripButton(*action);
+    return RepaintReply();
 }

@@ -1,5 +1,6 @@
 #include "osm/tile_address.h"
 
+#include "draw/map_band.h"
 #include "state/map_state.h"
 
 #include <algorithm>
@@ -33,6 +34,6 @@ QSize TileGrid(const QSize& surface) {
 QPoint TilePlacement(qint32 x, qint32 y) {
     // Worked in 64 bits: far-off tile numbers must not wrap onto the surface.
     const qint64 left = (qint64(x) - g_nOsmX - g_nTbX) * g_nTileWidth;
-    const qint64 top = (qint64(y) - g_nOsmY - g_nTbY) * g_nTileHeight + kStripBand;
+    const qint64 top = (qint64(y) - g_nOsmY - g_nTbY) * g_nTileHeight + kBandHeight;
     return {ClampToInt(left), ClampToInt(top)};
 }

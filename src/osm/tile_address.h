@@ -17,8 +17,5 @@ QString TileUrl(qint32 z, qint32 x, qint32 y);
 // The columns and rows of whole and part tiles that cover a surface: width / 256 + 1 by height / 256 + 1.
 QSize TileGrid(const QSize& surface);
 
-// Height of the band above the tile area that holds the button strip and the status texts.
-inline constexpr int kStripBand = 33;
-
 // Where the top-left corner of tile (x, y) lies on the surface, given the view position and the cell size.
 QPoint TilePlacement(qint32 x, qint32 y);

@@ -1,5 +1,6 @@
 #include "osm/tile_cleaner.h"
 
+#include "osm/osm_grid.h"
 #include "osm/tile_address.h"
 #include "platform/message_box.h"
 #include "state/map_state.h"
@@ -16,12 +17,11 @@ void CClean::RemoveZeroSizeTiles(const std::optional<QSize>& mapWindow) {
     if (mapWindow->isEmpty() || g_szAtlasFolder.isEmpty())
         return;
     const QSize area = TileGrid(*mapWindow) + QSize(1, 1);
-    for (qint64 y = g_nOsmY; y - g_nOsmY < area.height(); ++y) {
-        for (qint64 x = g_nOsmX; x - g_nOsmX < area.width(); ++x) {
-            const QString path = TilePath(g_nZoom, qint32(x), qint32(y));
-            const QFileInfo file(path);
-            if (file.isFile() && file.size() == 0)
-                QFile::remove(path);
-        }
-    }
+    WalkOsmGrid(area.width(), area.height(), [](qint32 x, qint32 y) {
+        const QString path = TilePath(g_nZoom, x, y);
+        const QFileInfo file(path);
+        if (file.isFile() && file.size() == 0)
+            QFile::remove(path);
+        return true;
+    });
 }

@@ -1,6 +1,7 @@
 #include "output/map_capture.h"
 
 #include "draw/tile_pictures.h"
+#include "osm/osm_grid.h"
 #include "osm/tile_address.h"
 #include "output/write_bmp.h"
 #include "platform/message_box.h"
@@ -13,7 +14,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QStandardPaths>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -51,22 +51,17 @@ QString PicturesFilePath() {
 
 bool DrawTiles(QPainter& painter, const QSize& clientSize, const TileDrawn& tileDrawn) {
     const QSize grid = TileGrid(clientSize);
-    for (int row = 0; row < grid.height(); ++row) {
-        for (int column = 0; column < grid.width(); ++column) {
-            const qint64 x = qint64(g_nOsmX) + column;
-            const qint64 y = qint64(g_nOsmY) + row;
-            if (x > std::numeric_limits<qint32>::max() || y > std::numeric_limits<qint32>::max())
-                continue;
-            const QString path = TilePath(qint32(g_nZoom), qint32(x), qint32(y));
-            const QImage tile = DecodeTilePicture(path);
-            if (tile.isNull())
-                continue;
-            painter.drawImage(TilePlacement(qint32(x), qint32(y)), tile);
-            if (tileDrawn && !tileDrawn(path))
-                return false;
-        }
-    }
-    return true;
+    bool complete = true;
+    WalkOsmGrid(grid.width(), grid.height(), [&](qint32 x, qint32 y) {
+        const QString path = TilePath(qint32(g_nZoom), x, y);
+        const QImage tile = DecodeTilePicture(FileRange{path});
+        if (tile.isNull())
+            return true;
+        painter.drawImage(TilePlacement(x, y), tile);
+        complete = !tileDrawn || tileDrawn(path);
+        return complete;
+    });
+    return complete;
 }
 
 QString Confirmation(bool written, bool besideProgram, const QString& file) {

@@ -15,17 +15,20 @@ constexpr int kA0Code = 118;
 
 } // namespace
 
-int PaperCode(const QPageSize& size) {
-    if (size.id() == QPageSize::A1)
-        return kA1Code;
-    if (size.id() == QPageSize::A0)
-        return kA0Code;
-    const int windowsId = size.windowsId();
+int PaperCodeOfWindowsNumber(int windowsId) {
     if (windowsId >= 1 && windowsId <= kLastSharedCode)
         return windowsId;
     if (windowsId >= kFirstShiftedWindowsId && windowsId <= kLastShiftedWindowsId)
         return windowsId - kWindowsShift;
     return 0;
+}
+
+int PaperCode(const QPageSize& size) {
+    if (size.id() == QPageSize::A1)
+        return kA1Code;
+    if (size.id() == QPageSize::A0)
+        return kA0Code;
+    return PaperCodeOfWindowsNumber(size.windowsId());
 }
 
 QList<int> PaperCodes(const QList<QPageSize>& sizes) {
@@ -37,6 +40,8 @@ QList<int> PaperCodes(const QList<QPageSize>& sizes) {
 }
 
 QPageSize PageSizeOfCode(int code) {
+    if (code < 1 || code > kPaperCount)
+        return {};
     const PaperSize& paper = PaperTable()[std::size_t(code - 1)];
     return QPageSize(QSizeF(paper.width / 10.0, paper.height / 10.0), QPageSize::Millimeter,
                      QString::fromLatin1(paper.name), QPageSize::FuzzyMatch);

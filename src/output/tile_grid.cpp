@@ -1,8 +1,8 @@
 #include "output/tile_grid.h"
 
+#include "atlas/level_source.h"
 #include "draw/tile_pictures.h"
 #include "osm/tile_address.h"
-#include "platform/find_first.h"
 #include "state/map_state.h"
 
 #include <QImage>
@@ -10,20 +10,15 @@
 #include <cmath>
 
 TileSource TrekbuddyTiles(qint32 firstCol, qint32 firstRow, qint32 tileWidth, qint32 tileHeight) {
-    return [=](int c, int r) -> std::optional<QString> {
-        const QString setFolder = g_szAtlasFolder + QStringLiteral("/set");
-        const qint64 px = (qint64(firstCol) + c) * tileWidth;
-        const qint64 py = (qint64(firstRow) + r) * tileHeight;
-        const std::optional<QString> name = FindFirst(setFolder, QStringLiteral("*_%1_%2.*").arg(px).arg(py));
-        if (!name)
-            return std::nullopt;
-        return setFolder + QLatin1Char('/') + *name;
+    std::shared_ptr<const LevelSource> level = OpenLevelSource(g_szAtlasFolder);
+    return [=](int c, int r) {
+        return level->TileAt((qint64(firstCol) + c) * tileWidth, (qint64(firstRow) + r) * tileHeight);
     };
 }
 
 TileSource OsmTiles(qint32 firstCol, qint32 firstRow) {
-    return [=](int c, int r) -> std::optional<QString> {
-        return TilePath(qint32(g_nZoom), firstCol + c, firstRow + r);
+    return [=](int c, int r) -> std::optional<FileRange> {
+        return FileRange{TilePath(qint32(g_nZoom), firstCol + c, firstRow + r)};
     };
 }
 
@@ -42,8 +37,8 @@ void DrawTileGrid(QPainter& target, const GridGeometry& grid, const TileSource& 
         for (int r = 0; r < rows; ++r) {
             if (float(r) * grid.tileH + grid.top > float(grid.height))
                 break;
-            if (const std::optional<QString> path = tiles(c, r)) {
-                const QImage tile = DecodeTilePicture(*path);
+            if (const std::optional<FileRange> file = tiles(c, r)) {
+                const QImage tile = DecodeTilePicture(*file);
                 if (!tile.isNull())
                     target.drawImage(QRect(QPoint(int(x + grid.left), int(y + grid.top)), cell), tile);
             }

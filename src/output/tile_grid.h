@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/page_geometry.h"
+#include "platform/safe_file.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -9,11 +10,11 @@
 
 class QPainter;
 
-// The tile file of grid column c and row r (counted from 0 at the grid's top-left), or nothing.
-using TileSource = std::function<std::optional<QString>(int c, int r)>;
+// The tile of grid column c and row r (counted from 0 at the grid's top-left), or nothing.
+using TileSource = std::function<std::optional<FileRange>(int c, int r)>;
 
 // Trekbuddy tiles from level column firstCol and row firstRow on, looked up by their pixel position in the
-// "set" folder of the level folder g_szAtlasFolder.
+// level of the level folder g_szAtlasFolder.
 TileSource TrekbuddyTiles(qint32 firstCol, qint32 firstRow, qint32 tileWidth, qint32 tileHeight);
 
 // OSM tiles of zoom g_nZoom from column firstCol and row firstRow on, taken from the cache only.

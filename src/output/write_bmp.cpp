@@ -1,9 +1,10 @@
 #include "output/write_bmp.h"
 
 #include "platform/message_box.h"
+#include "platform/part_file.h"
 
-#include <QSaveFile>
 #include <QtEndian>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -43,10 +44,13 @@ QByteArray FileRow(const QImage& pixels, int y) {
     return row;
 }
 
-bool WritePixels(QSaveFile& file, const QImage& pixels) {
+bool Write(std::FILE* file, const QByteArray& bytes) {
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+}
+
+bool WritePixels(std::FILE* file, const QImage& pixels) {
     for (int y = pixels.height() - 1; y >= 0; --y) {
-        const QByteArray row = FileRow(pixels, y);
-        if (file.write(row) != row.size())
+        if (!Write(file, FileRow(pixels, y)))
             return false;
     }
     return true;
@@ -70,18 +74,16 @@ bool writeBMP(const QImage& bitmap, const QString& path) {
         return false;
     }
     // Written aside and renamed over the old file on commit, so a failed write leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    PartFile part(path + QStringLiteral(".part"));
+    if (!part.File()) {
         ShowMessage(QStringLiteral("Could not create file for writing"));
         return false;
     }
-    const QByteArray header = Headers(pixels, quint32(imageBytes));
-    if (file.write(header) != header.size() || !WritePixels(file, pixels)) {
-        file.cancelWriting();
+    if (!Write(part.File(), Headers(pixels, quint32(imageBytes))) || !WritePixels(part.File(), pixels)) {
         ShowMessage(QStringLiteral("Could not write into file"));
         return false;
     }
-    if (!file.commit()) {
+    if (!part.Commit(path)) {
         ShowMessage(QStringLiteral("Could not close file"));
         return false;
     }

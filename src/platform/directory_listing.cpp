@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <sys/stat.h>
@@ -53,26 +54,6 @@ bool ReadStamp(const QString& folder, Stamp& stamp) {
     return true;
 }
 
-qsizetype DigitRunEnd(const QString& name, qsizetype from) {
-    while (from < name.size() && name[from].unicode() >= '0' && name[from].unicode() <= '9')
-        ++from;
-    return from;
-}
-
-// Adds every "_<digits>_<digits>." that `name` contains.
-void IndexTilePositions(DirectoryListing& listing, qsizetype index) {
-    const QString& name = listing.names[index];
-    for (qsizetype i = name.indexOf(QLatin1Char('_')); i >= 0; i = name.indexOf(QLatin1Char('_'), i + 1)) {
-        const qsizetype xEnd = DigitRunEnd(name, i + 1);
-        if (xEnd == i + 1 || xEnd >= name.size() || name[xEnd] != QLatin1Char('_'))
-            continue;
-        const qsizetype yEnd = DigitRunEnd(name, xEnd + 1);
-        if (yEnd == xEnd + 1 || yEnd >= name.size() || name[yEnd] != QLatin1Char('.'))
-            continue;
-        listing.firstByTilePosition.insert(name.mid(i + 1, yEnd - i - 1), index);
-    }
-}
-
 std::shared_ptr<const DirectoryListing> ReadListing(const QString& folder) {
     auto listing = std::make_shared<DirectoryListing>();
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -83,9 +64,6 @@ std::shared_ptr<const DirectoryListing> ReadListing(const QString& folder) {
     listing->foldedNames.reserve(listing->names.size());
     for (const QString& name : std::as_const(listing->names))
         listing->foldedNames.append(name.toCaseFolded());
-    // Walk backwards so that the first name of each position is the one that stays.
-    for (qsizetype i = listing->names.size() - 1; i >= 0; --i)
-        IndexTilePositions(*listing, i);
     return listing;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -10,8 +9,6 @@
 struct DirectoryListing {
     QStringList names;
     QStringList foldedNames;
-    // For names containing "_<px>_<py>.": "<px>_<py>" -> index of the first such name.
-    QHash<QString, qsizetype> firstByTilePosition;
 };
 
 // The listing of `folder`, read again whenever the folder's modification stamp changed, and in every new

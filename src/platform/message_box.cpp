@@ -10,14 +10,18 @@ MessageRecorder& Recorder() {
     return recorder;
 }
 
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    return icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
+}
+
 } // namespace
 
-void ShowMessage(const QString& text, const QString& title) {
+void ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
     if (Recorder()) {
-        Recorder()(title, text);
+        Recorder()(title, text, icon);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -2,6 +2,13 @@
 
 #include <QString>
 
-// The resolution in dots per inch that the print service gives `printer` by default (its driver's default
-// resolution), or 600 when it names none, as a raw queue does.
-int PrinterResolution(const QString& printer);
+// A printer's resolution in dots per inch, across and down the page.
+struct PrinterDpi {
+    int x = 600;
+    int y = 600;
+};
+
+// The resolution the print service prints `printer`'s jobs at when they ask for none, as ours do: the queue's
+// default resolution as CUPS reports it (its driver's default, or the one set for a driverless queue). 600
+// dpi when the service names none or cannot be asked.
+PrinterDpi PrinterResolution(const QString& printer);

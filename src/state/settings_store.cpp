@@ -53,7 +53,7 @@ std::optional<QString> ReadAtlasFolder() {
     return value.toString();
 }
 
-std::optional<qint32> ReadAtlasZoom() {
+std::optional<qint32> ReadAtlasZoomValue() {
     if (!KeyExists())
         return std::nullopt;
     bool ok = false;

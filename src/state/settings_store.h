@@ -21,7 +21,7 @@ bool CreateKey();
 std::optional<QString> ReadAtlasFolder();
 
 // "AtlasZoom"; nothing when the key is missing or the value is absent or not a number.
-std::optional<qint32> ReadAtlasZoom();
+std::optional<qint32> ReadAtlasZoomValue();
 
 // Create-or-open the key and write the value; false when the key cannot be written.
 bool WriteAtlasFolder(const QString& folder);

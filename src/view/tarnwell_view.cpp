@@ -1,13 +1,14 @@
 #include "view/tarnwell_view.h"
 
-#include "app/tarnwell_doc.h"
 #include "atlas/calibration.h"
 #include "atlas/level_folder.h"
 #include "atlas/trekbuddy.h"
+#include "dialogs/atlas_zoom_dialog.h"
 #include "osm/osm_view.h"
 #include "platform/message_box.h"
+#include "state/map_settings.h"
 #include "state/map_state.h"
-#include "state/stored_position.h"
+#include "view/behind_map.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -17,6 +18,7 @@ CTarnwellView::CTarnwellView(CTarnwellDoc* document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
+    setMouseTracking(true);
     g_pView = this;
     g_nMapType = kMapTypeTrekbuddy;
     g_bPanView = 0;
@@ -73,31 +75,40 @@ void CTarnwellView::OnInitialUpdate() {
     }
 }
 
+MapKind* CTarnwellView::CurrentMap() {
+    // Every other map type means a command's dialog is up: the map takes nothing and the last picture stays.
+    const std::pair<quint32, MapKind*> maps[] = {{kMapTypeOsm, m_pOsmView.get()},
+                                                 {kMapTypeTrekbuddy, m_pTrekbuddy.get()}};
+    for (const auto& [type, map] : maps) {
+        if (type == g_nMapType && map) {
+            g_pMapWnd = this;
+            return map;
+        }
+    }
+    return nullptr;
+}
+
+void CTarnwellView::Follow(const MapReply& reply) {
+    if (reply.chooseZoom) {
+        CAtlasZoom dialog(this);
+        dialog.exec();
+        if (MapKind* map = CurrentMap())
+            map->ZoomChosen();
+    }
+    if (reply.title)
+        window()->setWindowTitle(*reply.title);
+    if (reply.repaint) {
+        Invalidate();
+        // The map moved under a pointer that stayed put.
+        ShowPointerPosition();
+    }
+}
+
 void CTarnwellView::OnDraw(QPainter& painter, const QRect& clipBox, bool printing) {
     if (!m_document)
         return;
-    switch (g_nMapType) {
-    case kMapTypeOsm:
-        if (g_pOsmView)
-            g_pOsmView->DrawOsmMap(painter, clipBox);
-        if (g_bOsmRepaint == 1) {
-            g_bOsmRepaint = 0;
-            Invalidate();
-        }
-        break;
-    case kMapTypeTrekbuddy:
-        if (!m_pTrekbuddy)
-            break;
-        g_pMapWnd = this;
-        if (printing)
-            update();
-        else
-            m_pTrekbuddy->DrawAtlas(painter, rect());
-        break;
-    default:
-        // A command's dialog is up: the last picture stays.
-        break;
-    }
+    if (MapKind* map = CurrentMap())
+        Follow(map->Draw(painter, clipBox, printing ? DrawPurpose::Print : DrawPurpose::Screen));
 }
 
 void CTarnwellView::Invalidate(bool erase) {
@@ -143,10 +154,7 @@ void CTarnwellView::OnViewRefresh() {
 namespace {
 
 void ShowTestMessage(const QString& text) {
-    const quint32 saved = g_nMapType;
-    g_nMapType = kMapTypeDialog;
-    ShowMessage(text);
-    g_nMapType = saved;
+    BehindMap(g_nMapType, [&text] { ShowMessage(text); });
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 class CTarnwellDoc;
 class CTrekbuddy;
 class COsmView;
+class MapKind;
+struct MapReply;
 class QMenu;
 class QPrinter;
 
@@ -36,9 +38,6 @@ public:
     // The popup menu of the right button ("Edit": Cut, Copy, Paste).
     void SetContextMenu(QMenu* menu) { m_contextMenu = menu; }
 
-    CTrekbuddy* Trekbuddy() const { return m_pTrekbuddy.get(); }
-    CTarnwellDoc* Document() const { return m_document; }
-
     // View commands.
     void OnViewMaptype7trekbuddy();
     void OnViewMaptype6osm();
@@ -50,20 +49,30 @@ public:
     void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void OnLButtonDown(const QPoint& point);
 
+signals:
+    // The place under the mouse pointer as the status bar shows it; empty where there is none.
+    void PointerPositionChanged(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Whether any part of the view can be seen.
     bool HasVisibleArea() const;
-    bool OnTrekbuddyKey(int key, bool keypad);
-    // A level step names the new level's calibration file in the main window's title.
-    void ShowLevelTitle(const std::optional<QString>& title);
+    // The map object of the current map type, pointed at this view as its window; none while a command's
+    // dialog is up or before the initial update.
+    MapKind* CurrentMap();
+    // Does what a map asked for after an event.
+    void Follow(const MapReply& reply);
+    // Tells where the pointer is over the map shown.
+    void ShowPointerPosition();
     void ShowContextMenu(const QPoint& globalPoint);
     QPrinter& Printer();
 
@@ -73,7 +82,8 @@ private:
     bool m_bInitDone = false;
     bool m_eraseNext = false;
     QMenu* m_contextMenu = nullptr;
-    int m_wheelAngle = 0; // wheel turn not yet used up by a whole notch
+    int m_wheelAngle = 0;            // wheel turn not yet used up by a whole notch
+    std::optional<QPoint> m_pointer; // where the mouse pointer is over the view
     // The printer chosen with Print Setup, kept for the next print.
     std::unique_ptr<QPrinter> m_printer;
 };

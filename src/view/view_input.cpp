@@ -1,9 +1,5 @@
-#include "atlas/atlas_click.h"
-#include "atlas/level_folder.h"
-#include "dialogs/atlas_zoom_dialog.h"
-#include "osm/osm_view.h"
-#include "state/map_state.h"
-#include "view/osm_keys.h"
+#include "draw/map_kind.h"
+#include "draw/status_text.h"
 #include "view/tarnwell_view.h"
 
 #include <QKeyEvent>
@@ -12,14 +8,8 @@
 #include <QWheelEvent>
 
 void CTarnwellView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    bool repaint = false;
-    if (g_nMapType == kMapTypeTrekbuddy)
-        repaint = OnTrekbuddyKey(key, keypad);
-    else if (g_nMapType == kMapTypeOsm)
-        repaint = OnOsmKey(key, keypad);
-    if (repaint)
-        Invalidate();
+    if (MapKind* map = CurrentMap())
+        Follow(map->OnKey(key, modifiers.testFlag(Qt::KeypadModifier), size()));
 }
 
 void CTarnwellView::keyPressEvent(QKeyEvent* event) {
@@ -34,35 +24,32 @@ bool CTarnwellView::HasVisibleArea() const {
 void CTarnwellView::OnLButtonDown(const QPoint& point) {
     if (!HasVisibleArea())
         return;
-    if (g_nMapType == kMapTypeOsm) {
-        if (g_pOsmView && g_pOsmView->OnOsmClick(point))
-            Invalidate();
-        return;
-    }
-    if (g_nMapType != kMapTypeTrekbuddy)
-        return;
-    g_pMapWnd = this;
-    if (m_pTrekbuddy) {
-        const AtlasClickResult result = OnAtlasClick(point, size());
-        if (result.chooseZoom) {
-            CAtlasZoom dialog(this);
-            dialog.exec();
-            LoadLevel();
-        }
-        ShowLevelTitle(result.title);
-    }
-    Invalidate();
-}
-
-void CTarnwellView::ShowLevelTitle(const std::optional<QString>& title) {
-    if (title)
-        window()->setWindowTitle(*title);
+    if (MapKind* map = CurrentMap())
+        Follow(map->OnClick(point, size()));
 }
 
 void CTarnwellView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(event->position().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void CTarnwellView::mouseMoveEvent(QMouseEvent* event) {
+    m_pointer = event->position().toPoint();
+    ShowPointerPosition();
+    QWidget::mouseMoveEvent(event);
+}
+
+void CTarnwellView::leaveEvent(QEvent* event) {
+    m_pointer.reset();
+    ShowPointerPosition();
+    QWidget::leaveEvent(event);
+}
+
+void CTarnwellView::ShowPointerPosition() {
+    MapKind* map = CurrentMap();
+    const std::optional<GeoPosition> position = map && m_pointer ? map->PositionAt(*m_pointer) : std::nullopt;
+    emit PointerPositionChanged(position ? PositionText(*position) : QString());
 }
 
 void CTarnwellView::mouseReleaseEvent(QMouseEvent* event) {

@@ -49,7 +49,7 @@ TEST(Desktop, AnInstallHoldsAValidEntryIconsGuideAndAProgramThatAnswersWithoutAW
             "User guide (F1) opens the user guide:\n") +
         guide + QLatin1Char('\n');
     for (const auto& [option, output] :
-         {std::pair{"--version", QStringLiteral("Tarnwell 1.0\n")}, {"--help", help}})
+         {std::pair{"--version", QStringLiteral("Tarnwell 1.0\n")}, {"--help", help}, {"-h", help}})
         EXPECT_EQ(
             Execute(prefix + QStringLiteral("/bin/tarnwell"), {QString::fromLatin1(option)}, environment),
             std::pair(0, output));

@@ -37,7 +37,7 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     TileCache::WriteFile(other, "mine");
     ChooseFileThenAnswer(notes, QString());
     app.OnFileOpen();
-    ASSERT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
+    ASSERT_EQ(MainWindow()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
     Answer(QStringLiteral("&No"));
     app.OnFileSave();
@@ -45,10 +45,10 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     ChooseFileThenAnswer(other, QStringLiteral("&No"));
     app.OnFileSaveAs();
     EXPECT_EQ(FileContent(other), QByteArray("mine"));
-    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
+    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
     ChooseFileThenAnswer(other, QStringLiteral("&Yes"));
     app.OnFileSaveAs();
     EXPECT_EQ(FileContent(other), QByteArray());
-    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("other.txt - Tarnwell"));
+    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("other.txt - Tarnwell"));
 }

@@ -5,9 +5,9 @@
 namespace {
 
 // The texts of the File menu's recent-file entries as shown.
-QStringList RecentEntries(const CTarnwellApp& app) {
+QStringList RecentEntries() {
     QStringList texts;
-    for (QAction* action : app.MainFrame()->Menu(QStringLiteral("&File"))->actions()) {
+    for (QAction* action : MainWindow()->Menu(QStringLiteral("&File"))->actions()) {
         const int id = action->data().toInt();
         if (action->isVisible() && id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4)
             texts.append(action->text());
@@ -25,18 +25,18 @@ TEST(RecentFiles, TheFileMenuKeepsTheFourLatestDocumentsInTheFrameworksOwnSettin
     }
     {
         RunningApp app;
-        EXPECT_EQ(RecentEntries(app), QStringList({"Recent File"}));
+        EXPECT_EQ(RecentEntries(), QStringList({"Recent File"}));
         for (const QString& path : paths)
             app.OpenDocument(path);
         app.OpenDocument(paths[2]);
     }
     RunningApp app;
-    const QStringList shown = RecentEntries(app);
+    const QStringList shown = RecentEntries();
     EXPECT_EQ(shown, QStringList({"&1 " + paths[2], "&2 " + paths[4], "&3 " + paths[3], "&4 " + paths[1]}));
-    for (QAction* action : app.MainFrame()->Menu(QStringLiteral("&File"))->actions())
+    for (QAction* action : MainWindow()->Menu(QStringLiteral("&File"))->actions())
         if (action->text() == shown.value(3))
             action->trigger();
-    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("map1.txt - Tarnwell"));
+    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("map1.txt - Tarnwell"));
     const QSettings framework(QSettings::NativeFormat, QSettings::UserScope,
                               QStringLiteral("Local AppWizard-Generated Applications"),
                               QStringLiteral("Tarnwell"));

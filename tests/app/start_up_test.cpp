@@ -15,13 +15,13 @@ TEST(StartUp, WithTheSampleAtlasTheViewStartsAtLevel12TopLeft) {
         EXPECT_NEAR(g_fTbLat, 51.55f, 1e-4f) << "the calibrated position shows from the start";
         EXPECT_NEAR(g_fTbLon, 1.25f, 1e-4f);
         EXPECT_EQ(QStringList({g_wszOsmUrl, g_wszOsmServer}), QStringList(2, kOsmStandardServerUrl));
-        EXPECT_EQ(std::tuple(g_pView, g_pMapWnd, g_pTrekbuddy, g_pOsmView != nullptr),
-                  std::tuple(app.View(), app.View(), app.View()->Trekbuddy(), true));
+        EXPECT_EQ(std::tuple(g_pView, g_pMapWnd, g_pTrekbuddy != nullptr, g_pOsmView != nullptr),
+                  std::tuple(MapView(), MapView(), true, true));
 
         // A second initial update (File New) makes no second pair of objects and keeps the position.
         const auto objects = std::pair(g_pTrekbuddy, g_pOsmView);
         g_nTbX = 3;
-        app.View()->OnInitialUpdate();
+        MapView()->OnInitialUpdate();
         EXPECT_EQ(std::tuple(g_pTrekbuddy, g_pOsmView, g_nTbX), std::tuple(objects.first, objects.second, 3));
     }
     EXPECT_EQ(std::tuple(g_pView, g_pMapWnd, g_pTrekbuddy, g_pOsmView),

@@ -1,4 +1,3 @@
-#include "atlas/atlas_click.h"
 #include "atlas/atlas_moves.h"
 #include "dialogs/dialog_driver.h"
 #include "solid_level.h"
@@ -38,7 +37,7 @@ TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
     }
 }
 
-TEST(AtlasClick, StripButtonsActWithinOpenRangesOnlyThePanViewTakesClicksBelowAndOnlyOnAShownMap) {
+TEST(AtlasClick, OnlyAShownMapTakesClicksAndOnlyThePanViewThoseBelowTheStrip) {
     Write(QStringLiteral("12"), 3, 3);
     ShownView uninitialised(QSize(800, 600), false);
     ShownView hidden(QSize(800, 600));
@@ -48,16 +47,9 @@ TEST(AtlasClick, StripButtonsActWithinOpenRangesOnlyThePanViewTakesClicksBelowAn
         EXPECT_EQ(ClickAt(*view, 300, 200, {2, 2, 0, 1}), (Position{2, 2, 0, 1}));
     }
     ShownView shown(QSize(800, 600));
-    // Clicks from (2, 2): where they leave the position, the moved flag and the pan view.
-    const struct {
-        int x, y;
-        Position end;
-    } clicks[] = {{78, 10, {2, 2, 0, 0}},  {158, 10, {2, 2, 0, 0}}, {0, 10, {2, 2, 0, 0}},
-                  {279, 10, {1, 2, 1, 0}}, {310, 10, {2, 2, 0, 0}}, {320, 10, {2, 1, 1, 0}},
-                  {350, 10, {2, 3, 1, 0}}, {405, 10, {3, 2, 1, 0}}, {406, 10, {2, 2, 0, 0}},
-                  {240, 10, {2, 2, 1, 1}}, {272, 10, {2, 2, 0, 0}}, {300, 200, {2, 2, 0, 0}}};
-    for (const auto& [x, y, end] : clicks)
-        EXPECT_EQ(ClickAt(shown.view, x, y), end) << x << ", " << y;
+    // The view hands its clicks to the Trekbuddy map (the strip's ranges are the strip's own test).
+    EXPECT_EQ(ClickAt(shown.view, 279, 10), (Position{1, 2, 1, 0}));
+    EXPECT_EQ(ClickAt(shown.view, 300, 200), (Position{2, 2, 0, 0}));
     EXPECT_EQ(ClickAt(shown.view, 300, 32, {2, 2, 0, 1}), (Position{2, 2, 0, 1}));
     EXPECT_EQ(ClickAt(shown.view, 300, 33, {2, 2, 0, 1}), (Position{0, 0, 0, 0}));
     // Right and down have no end short of the largest position.

@@ -12,7 +12,7 @@ constexpr qint32 kMax = std::numeric_limits<qint32>::max(), kMin = std::numeric_
 
 // The zoom, the stored zoom, the position and the move flag.
 std::array<qint32, 5> Where() {
-    return {qint32(g_nZoom), SettingsStore::ReadAtlasZoom().value_or(-1), g_nTbX, g_nTbY, g_bMoved};
+    return {qint32(g_nZoom), SettingsStore::ReadAtlasZoomValue().value_or(-1), g_nTbX, g_nTbY, g_bMoved};
 }
 
 } // namespace

@@ -1,9 +1,10 @@
-#include "atlas/atlas_click.h"
 #include "atlas/jpeg_strip_writer.h"
 #include "atlas/pan_maker.h"
 #include "solid_level.h"
 
 #include <QImageReader>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace SolidLevel;
 
@@ -18,7 +19,7 @@ TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgai
     EXPECT_EQ((std::array{image.pixel(0, 33), image.pixel(290, 300), image.pixel(310, 300)}),
               (std::array{CellColour(0, 0), CellColour(0, 0), kBlack}));
     // Right of the 300 px wide image is one past the last column; 68 / 600 * 800 = 90.7 is row 1.
-    OnAtlasClick(QPoint(700, 100), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(700, 100), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{5, 1, 0, 0}));
 
     // Made again as a JPEG, so the file's size changes as a new pan image's does: it shows at once.
@@ -41,9 +42,37 @@ TEST(PanView, TallAndHugeWideImagesFillTheViewAClickPicksTheirTileAndOneMadeAgai
     EXPECT_TRUE(Shows(wide, {390, 60}, qRgb(255, 0, 0)) && Shows(wide, {410, 60}, qRgb(0, 0, 255)));
     EXPECT_EQ(wide.pixel(400, 97), kBlack);
     EXPECT_EQ((std::array{g_fPanShownWidth, g_fPanShownHeight}), (std::array{800.0f, 62.5f}));
-    OnAtlasClick(QPoint(600, 64), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(600, 64), QSize(800, 600));
     // 600 / 800 * 40960 = 30720 is column 384; 32 / 62.5 * 3200 = 1638 is row 20.
     EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bPanView, g_bMoved}), (std::array{384, 20, 0, 0}));
+}
+
+// The pan image decoded for one paint is kept for the next only while the view's size, the level and the
+// file's length and stamp are all unchanged. BMP files of one size have one length whatever they show, so
+// only the stamp or the level tells them apart.
+TEST(PanView, ThePanImageIsDecodedAgainWhenTheViewTheFileOrTheLevelChanges) {
+    const QString first = LevelFolder(QStringLiteral("12")) + QStringLiteral("/pan.jpg");
+    const QString second = LevelFolder(QStringLiteral("13")) + QStringLiteral("/pan.jpg");
+    const auto save = [](const QString& path, int colour, time_t stamp) {
+        ASSERT_TRUE(TileCache::SolidTile(colour, 0, QSize(400, 800)).save(path, "BMP"));
+        const timespec stamps[2] = {{stamp, 0}, {stamp, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), stamps, 0), 0);
+    };
+    const time_t stamp = time(nullptr) - 100;
+    save(first, 0, stamp);
+    save(second, 2, stamp);
+    Enter(12);
+    g_bPanView = 1;
+    const QImage tall = Render(800, 600);
+    EXPECT_TRUE(Shows(tall, {290, 300}, CellColour(0, 0)) && Shows(tall, {310, 300}, kBlack));
+    const QImage low = Render(800, 300);
+    EXPECT_TRUE(Shows(low, {140, 150}, CellColour(0, 0)) && Shows(low, {160, 150}, kBlack)) << "view size";
+    save(first, 1, stamp + 10);
+    EXPECT_TRUE(Shows(Render(800, 300), {140, 150}, CellColour(1, 0))) << "file stamp";
+    save(first, 0, stamp);
+    Enter(13);
+    g_bPanView = 1;
+    EXPECT_TRUE(Shows(Render(800, 300), {140, 150}, CellColour(2, 0))) << "level";
 }
 
 TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
@@ -54,14 +83,14 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     EXPECT_TRUE(HasWhite(missing, QRect(19, 4, 400, 12)) && HasWhite(missing, QRect(50, 199, 400, 30)));
     // Never an image yet: the view's size stands in and every click goes to the first tile.
     g_nTbX = 3;
-    OnAtlasClick(QPoint(700, 500), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(700, 500), QSize(800, 600));
     EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fPanShownWidth, g_fPanShownHeight),
               std::tuple(0, 0, 800.0f, 600.0f));
 
     std::tie(g_nPanImageWidth, g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{1600, 800, 800.0f, 400.0f, 1};
     Render(800, 600);
-    OnAtlasClick(QPoint(400, 232), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(400, 232), QSize(800, 600));
     // The click reads the calibration again: the status shows where the new top-left tile lies.
     EXPECT_EQ(std::tuple(g_nTbX, g_nTbY, g_fTbLat, g_fTbLon), std::tuple(10, 5, 50.75f, -1.5f));
 
@@ -69,7 +98,7 @@ TEST(PanView, WithoutAReadablePanImageANoteShowsAndClicksUseTheLastImageDrawn) {
     const qint32 last = std::numeric_limits<qint32>::max();
     std::tie(g_nPanImageHeight, g_fPanShownWidth, g_fPanShownHeight, g_bPanView) =
         std::tuple{last, std::numeric_limits<float>::quiet_NaN(), 200.0f, 1};
-    OnAtlasClick(QPoint(400, 232), QSize(800, 600));
+    CTrekbuddy().OnClick(QPoint(400, 232), QSize(800, 600));
     EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, last / 80}));
 
     // A pan image that cannot be read is not reported as missing, but the same hints follow.
@@ -87,7 +116,8 @@ TEST(PanMaker, EveryTileShrinksIntoItsCellOfAJpegWhateverTheTileFormat) {
     for (const char* format : {"jpg", "png"}) {
         const QString level = Write(QLatin1String(format), 10, 5, format);
         std::vector<int> positions;
-        EXPECT_EQ(MakePanImage(level, [&](int position) { positions.push_back(position); }), QStringList());
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), [&](int position) { positions.push_back(position); }),
+                  QStringList());
         QImageReader reader(level + QStringLiteral("/pan.jpg"));
         EXPECT_EQ(reader.format(), "jpeg") << format;
         const QImage pan = reader.read();
@@ -110,7 +140,7 @@ TEST(PanMaker, OnlyTheFirstFourHundredColumnsAndRowsAreDrawn) {
         const auto along = [wide](int a, int b) { return wide ? QPoint(a, b) : QPoint(b, a); };
         const QString level = LevelFolder(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
         ASSERT_TRUE(AtlasBuilder::WriteLinkedLevel(level, along(401, 2).x(), along(401, 2).y(), {white}));
-        EXPECT_EQ(MakePanImage(level, kIgnore), QStringList());
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), kIgnore), QStringList());
         const QImage pan(level + QStringLiteral("/pan.jpg"));
         EXPECT_EQ(QPoint(pan.width(), pan.height()), along(401 * 80, 160));
         EXPECT_TRUE(Shows(pan, along(399 * 80 + 79, 120), qRgb(255, 255, 255)));
@@ -128,7 +158,8 @@ TEST(PanMaker, ARunThatCannotFinishKeepsTheOldPanImageAndSaysWhy) {
             QDir(pan + QStringLiteral(".part")).mkpath(QStringLiteral("in the way"));
         const QString why = QStringLiteral("The pan.jpg file could not be written in\n%1\n\nIs a directory.");
         const std::atomic_bool stop{stopped};
-        EXPECT_EQ(MakePanImage(level, kIgnore, stop), stopped ? QStringList() : QStringList{why.arg(level)});
+        EXPECT_EQ(MakePanImage(LookAtPanLevel(level), kIgnore, stop),
+                  stopped ? QStringList() : QStringList{why.arg(level)});
         QFile old(pan);
         EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "the old pan image");
         EXPECT_EQ(

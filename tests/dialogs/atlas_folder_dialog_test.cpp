@@ -40,7 +40,7 @@ TEST(AtlasFolderDialog, ASettingsStoreThatCannotBeCreatedIsReported) {
     g_wszLevelFolder = QStringLiteral("old");
     EXPECT_EQ((std::array{bool(FindLevelFolder()), g_wszLevelFolder.isEmpty()}), (std::array{false, true}));
     EXPECT_FALSE(SettingsStore::WriteAtlasZoom(12));
-    EXPECT_FALSE(SettingsStore::ReadAtlasZoom());
+    EXPECT_FALSE(SettingsStore::ReadAtlasZoomValue());
     EXPECT_EQ(
         TestEnv::MessageTexts(),
         QStringList({QStringLiteral("An error occurred creating the settings file\n%1\n\nThis message might "

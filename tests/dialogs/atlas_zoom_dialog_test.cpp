@@ -38,7 +38,7 @@ TEST(AtlasZoomDialog, ArrowsStepAtOnceAndOkOrCancelAddNothing) {
     Type(edit, QStringLiteral("3"));
     Click(&dialog, QStringLiteral("Cancel"));
     EXPECT_EQ(CurrentOsm(), (Osm{14, 8128, 5448}));
-    EXPECT_FALSE(SettingsStore::ReadAtlasZoom()) << "the zoom dialog writes no settings";
+    EXPECT_FALSE(SettingsStore::ReadAtlasZoomValue()) << "the zoom dialog writes no settings";
 
     std::tie(g_nZoom, g_nOsmX, g_nOsmY) = Osm{5, -3, 9};
     dialog.open();

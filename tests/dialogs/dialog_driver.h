@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/url_opener.h"
+#include "platform/url_opener.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
 #include "support/test_env.h"

@@ -5,6 +5,11 @@
 
 #include <QFileDialog>
 #include <QProgressBar>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace DialogDriver;
 
@@ -19,6 +24,41 @@ QString WriteAtlas() {
     return atlas + QStringLiteral("/12");
 }
 
+// Lets go of a reader that waits on the FIFO at `path` (it opens the other end), and notes that one did, so a
+// test of code that must not block ends and fails rather than hanging.
+class FifoWatchdog {
+public:
+    explicit FifoWatchdog(const QString& path)
+        : m_thread([this, name = QFile::encodeName(path)] {
+              const std::future<void> done = m_done.get_future();
+              while (done.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
+                  // Opening the writing end without blocking succeeds only while a reader waits.
+                  if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                      m_released = true;
+                      ::close(fd);
+                  }
+              }
+          }) {}
+    ~FifoWatchdog() {
+        m_done.set_value();
+        m_thread.join();
+    }
+    bool Released() const { return m_released; }
+
+private:
+    std::promise<void> m_done;
+    std::atomic_bool m_released{false};
+    std::thread m_thread;
+};
+
+const QString kFirstTileUnreadable = QStringLiteral(
+    "Unable to find a image with the name t_0_0.jpg\nin the set folder for the current zoom level.\n\nCheck "
+    "that the default Trekbuddy atlas folder is set\nto a proper folder name and that a image with the name "
+    "t_0_0.jpg\nexists in the set folder of the subfolder for the current zoom level.");
+const QString kNoFolder = QStringLiteral(
+    "Unable to find a tile sub folder for the current zoom level.\n\nCheck that the default Trekbuddy atlas "
+    "folder is set\nto a proper folder name and that a subfolder exists for the current zoom level.");
+
 } // namespace
 
 TEST(MakePanDialog, ShowsTheCountsAndMakesTheImageOfItsLevelWhateverBrowsePicked) {
@@ -28,7 +68,7 @@ TEST(MakePanDialog, ShowsTheCountsAndMakesTheImageOfItsLevelWhateverBrowsePicked
     CDialogMakePanFile dialog(level);
     dialog.show();
     for (const char* text : {"Tile count width 10, height 5\nPan image pixal size width 800, height 400",
-                             "Tile 0_0 pixels width  256, height 256\nTile 0_0 colour depth 32"})
+                             "Tile 0_0 pixels width  256, height 256\nTile 0_0 colour depth 24"})
         EXPECT_TRUE(HasText(&dialog, QString::fromLatin1(text))) << text;
 
     WhenModal<QFileDialog>([other](QFileDialog* picker) {
@@ -72,4 +112,47 @@ TEST(MakePanDialog, TheCommandOpensItOnTheLevelOfTheZoomOrSaysWhyNot) {
     OnTrekbuddyMakepanfiles();
     EXPECT_EQ(shown, level);
     EXPECT_EQ(QDir(level).entryList({QStringLiteral("pan.jpg.part")}), QStringList());
+}
+
+// A first tile that is a FIFO counts as unreadable: the dialog neither waits on it when it opens nor makes
+// the image before its stop-icon warning is closed. Without a folder nothing is made.
+TEST(MakePanDialog, AFifoFirstTileIsUnreadableAndItsStopWarningComesBeforeTheImage) {
+    const QString level = WriteAtlas();
+    const QString fifo = level + QStringLiteral("/set/t_0_0.jpg");
+    ASSERT_TRUE(QFile::remove(fifo));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString pan = level + QStringLiteral("/pan.jpg");
+    struct Shown {
+        QString text;
+        MessageIcon icon;
+        bool panMade;
+    };
+    QList<Shown> shown;
+    SetMessageRecorder([&](const QString&, const QString& text, MessageIcon icon) {
+        shown.append({text, icon, QFile::exists(pan)});
+    });
+    const FifoWatchdog watchdog(fifo);
+    {
+        CDialogMakePanFile dialog(level);
+        dialog.show();
+        // Counted in steps of 256 pixels, as for any first tile that cannot be read.
+        for (const char* text : {"Tile count width 10, height 5\nPan image pixal size width 800, height 400",
+                                 "Tile 0_0 pixels width  0, height 0\nTile 0_0 colour depth 0"})
+            EXPECT_TRUE(HasText(&dialog, QString::fromLatin1(text))) << text;
+        QAbstractButton* create = Button(&dialog, QStringLiteral("Create pan.jpg file"));
+        Click(create);
+        EXPECT_TRUE(QTest::qWaitFor([create] { return create->isEnabled(); }, 30000));
+        EXPECT_EQ(QImage(pan).size(), QSize(800, 400));
+    }
+    EXPECT_FALSE(watchdog.Released()) << "something waited on the FIFO";
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(std::tuple(shown[0].text, shown[0].icon, shown[0].panMade),
+              std::tuple(kFirstTileUnreadable, MessageIcon::Stop, false));
+
+    CDialogMakePanFile unset{QString()};
+    unset.show();
+    Click(&unset, QStringLiteral("Create pan.jpg file"));
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(std::tuple(shown[1].text, shown[1].icon), std::tuple(kNoFolder, MessageIcon::Stop));
+    EXPECT_TRUE(Button(&unset, QStringLiteral("Create pan.jpg file"))->isEnabled()) << "no run started";
 }

@@ -54,6 +54,11 @@ TEST(OsmSourceDialog, OkTakesTheChosenServerCancelOrNoSelectionKeepItAndTheLinkO
     EXPECT_EQ(std::tuple(g_wszOsmUrl, g_wszOsmServer, g_nMapType), std::tuple(kCycle, kCycle, kMapTypeOsm));
     EXPECT_EQ(Choose(0, QStringLiteral("OK")), Seen(-1, kDefault, QImage()));
     EXPECT_EQ(std::pair(g_wszOsmUrl, g_wszOsmServer), std::pair(kCycle, kCycle));
+    // The first entry is a choice like any other.
+    const QString standard = QStringLiteral("https://tile.openstreetmap.org/");
+    EXPECT_EQ(Choose(1, QStringLiteral("OK")),
+              Seen(0, QStringLiteral("case0  ") + standard, Sample("standard")));
+    EXPECT_EQ(std::pair(g_wszOsmUrl, g_wszOsmServer), std::pair(standard, standard));
 
     OpenedUrls opened;
     COSMSource dialog;

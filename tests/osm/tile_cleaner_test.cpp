@@ -1,5 +1,6 @@
-#include "app/tarnwell_app.h"
+#include "app/running_app.h"
 #include "osm/tile_cleaner.h"
+#include "support/read_only_mount.h"
 #include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
 
@@ -21,7 +22,7 @@ QStringList CacheFiles() {
 } // namespace
 
 TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFilesOfTheArea) {
-    Enter(kOsmStandardServerUrl);
+    Enter(QString()); // no server: the cleaner fetches nothing, and nor may a paint
     WriteEmptyArea();
     ASSERT_TRUE(SolidTile(2033, 1363).save(TileFile(12, 2033, 1363)));
     WriteFile(TileFile(13, 2032, 1362));
@@ -35,8 +36,12 @@ TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFi
     EXPECT_EQ(TestEnv::MessageTexts(),
               QStringList{QStringLiteral("You must be in OSM map view to use the clean function")});
     EXPECT_EQ(CacheFiles().size(), 31);
+    // The first tile of the walk cannot be removed, even by root: the others go all the same.
+    const ReadOnlyMount pinned(TileFile(12, 2032, 1362));
+    ASSERT_EQ(pinned.Failure(), QString());
     CClean().RemoveZeroSizeTiles(QSize(1000, 700));
-    QStringList kept = {QStringLiteral("12-2033-1363.png"), QStringLiteral("13-2032-1362.png")};
+    QStringList kept = {QStringLiteral("12-2032-1362.png"), QStringLiteral("12-2033-1363.png"),
+                        QStringLiteral("13-2032-1362.png")};
     for (int i = 0; i < 5; ++i)
         kept << QStringLiteral("12-2037-%1.png").arg(1362 + i)
              << QStringLiteral("12-%1-1366.png").arg(2032 + i);
@@ -46,11 +51,11 @@ TEST(RemoveZeroSizeTiles, NeedsAMapWindowAndACacheFolderAndRemovesOnlyTheEmptyFi
 }
 
 TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
-    Enter(kOsmStandardServerUrl);
+    Enter(QString()); // no server: the cleaner fetches nothing, and nor may a paint
     WriteEmptyArea();
     CTarnwellApp app;
     ASSERT_TRUE(app.InitInstance());
-    app.View()->resize(300, 200);
+    MapView()->resize(300, 200);
     g_nMapType = kMapTypeTrekbuddy;
     g_szAtlasFolder = Folder() + QLatin1Char('/');
     app.OnOsmCleanTiles();
@@ -58,5 +63,5 @@ TEST(OnOsmCleanTiles, CleansTheViewsAreaOnTheOsmMapOnly) {
     g_nMapType = kMapTypeOsm;
     app.OnOsmCleanTiles();
     EXPECT_EQ(CacheFiles().size(), 24) << "3 x 2 tiles of a 300 x 200 view";
-    EXPECT_EQ(g_pMapWnd, app.View());
+    EXPECT_EQ(g_pMapWnd, MapView());
 }

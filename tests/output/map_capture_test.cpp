@@ -1,5 +1,6 @@
 #include "output/copy_image.h"
 #include "output/cut_image.h"
+#include "support/read_only_mount.h"
 #include "support/tile_cache.h"
 
 #include <QClipboard>
@@ -15,6 +16,17 @@ namespace {
 constexpr QRgb kBackground = qRgb(165, 230, 25);
 const QString kBeside =
     QStringLiteral("Copied the map to a file named new.bmp and to the windows paste buffer. ");
+
+// A folder path of `units` characters in the test's folder, of names short enough for any file system.
+QString FolderOfLength(int units) {
+    QString folder = TestEnv::TempFolder();
+    while (folder.size() < units) {
+        const int room = units - int(folder.size());
+        folder += room == 1 ? QStringLiteral("x")
+                            : QLatin1Char('/') + QString(qMin(200, room - 1), QLatin1Char('x'));
+    }
+    return folder;
+}
 
 } // namespace
 
@@ -68,12 +80,20 @@ TEST(MapCapture, UnwritableProgramFolderFallsBackHonestly) {
     QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
     WriteFile(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
               "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
-    const QString blocked = temp + QStringLiteral("/program");
+    // A file where the folder should be, and a folder that not even root can write.
+    const QString blocked = temp + QStringLiteral("/program"), readOnly = temp + QStringLiteral("/installed");
     WriteFile(blocked, {});
-    EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), blocked),
-              "Copied the map to a file named " + pictures + "/new.bmp and to the windows paste buffer. ");
-    EXPECT_EQ(QFileInfo(pictures + QStringLiteral("/new.bmp")).size(), 54 + 4 * 300 * 200);
-    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    QDir().mkpath(readOnly);
+    const ReadOnlyMount mount(readOnly);
+    ASSERT_EQ(mount.Failure(), QString());
+    for (const QString& program : {blocked, readOnly}) {
+        EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), program),
+                  "Copied the map to a file named " + pictures +
+                      "/new.bmp and to the windows paste buffer. ");
+        EXPECT_EQ(QFileInfo(pictures + QStringLiteral("/new.bmp")).size(), 54 + 4 * 300 * 200);
+        ASSERT_TRUE(QDir(pictures).removeRecursively());
+    }
+    EXPECT_TRUE(QDir(readOnly).isEmpty());
     WriteFile(pictures, {});
     QGuiApplication::clipboard()->clear();
     EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), blocked),
@@ -82,4 +102,33 @@ TEST(MapCapture, UnwritableProgramFolderFallsBackHonestly) {
     EXPECT_EQ(std::pair(TestEnv::Messages()[0].title, TestEnv::Messages()[0].text),
               std::pair(QString("Tarnwell"), QString("Could not create file for writing")));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(300, 200));
+}
+
+// The file's path beside the program may be 499 units long, 500 with its terminator; one more is refused with
+// the check-path message before anything is drawn or written.
+TEST(MapCapture, ThePathBesideTheProgramTakesAtMostFiveHundredUnitsWithItsTerminator) {
+    struct Length {
+        int pathUnits;
+        bool written;
+    };
+    for (const Length& length :
+         {Length{.pathUnits = 499, .written = true}, Length{.pathUnits = 500, .written = false}}) {
+        SCOPED_TRACE(length.pathUnits);
+        const QString program = FolderOfLength(length.pathUnits - int(QStringLiteral("/new.bmp").size()));
+        ASSERT_TRUE(QDir().mkpath(program));
+        ASSERT_EQ(QDir(program).filePath(QStringLiteral("new.bmp")).size(), length.pathUnits);
+        QGuiApplication::clipboard()->clear();
+        const QString confirmation = CCopyImage().CopyMap(QSize(300, 200), program);
+        EXPECT_EQ(QFile::exists(program + QStringLiteral("/new.bmp")), length.written);
+        EXPECT_EQ(QGuiApplication::clipboard()->image().isNull(), !length.written);
+        if (length.written) {
+            EXPECT_EQ(confirmation, kBeside);
+            EXPECT_TRUE(TestEnv::Messages().isEmpty());
+            continue;
+        }
+        EXPECT_EQ(confirmation, QString());
+        ASSERT_EQ(TestEnv::Messages().size(), 1);
+        EXPECT_EQ(TestEnv::Messages()[0].title, QStringLiteral("Tarnwell check path"));
+        EXPECT_TRUE(TestEnv::Messages()[0].text.startsWith(QStringLiteral("An error occured appending")));
+    }
 }

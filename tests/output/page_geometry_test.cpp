@@ -1,20 +1,8 @@
 #include "output/page_geometry.h"
-#include "output/paper_codes.h"
 #include "output/printed_page.h"
 #include "support/tile_cache.h"
 
 using namespace TileCache;
-
-// A printer's paper sizes become table codes in the printer's order; sizes the table lacks (no Windows paper
-// number, or one above 118) are left out, and A1 and A0 have codes of their own.
-TEST(PaperCodes, MapPrinterSizesToTableCodes) {
-    // A driver's own 100 mm form has Windows number 256, Executive none.
-    using P = QPageSize;
-    const QList<P> printer = {P(P::A4),          P(P::Letter),  P(QSizeF(100, 100), P::Millimeter),
-                              P(P::A0),          P(P::A1),      P(P::Executive),
-                              P(P::LetterExtra), P(P::A4Extra), P(P::EnvelopePrc10)};
-    EXPECT_EQ(PaperCodes(printer), QList<int>({9, 1, 118, 117, 48, 51, 103}));
-}
 
 // Slider 5 on A4 landscape at 300 dpi gives twice the tiles across of 600 dpi. A top margin of 600 on a
 // 600-dpi page moves the whole grid one inch down; the rows still start inside the page image, so all three
@@ -33,4 +21,33 @@ TEST(PageGeometry, HalfTheResolutionGivesTwiceTheTilesAcrossAndATopMarginMovesTh
                           page->pixel(10, 600 + 3 * 1342)}),
               (std::array{0xffffffffu, CellColour(0, 0), CellColour(4, 0), CellColour(0, 1), CellColour(0, 2),
                           0xffffffffu}));
+}
+
+// The cells that fit are counted whole, across from the width and down from the height. A width divided by
+// its own seventh lands a hair below 7 in single precision, which still counts as 7 cells; a cell 3 parts in
+// 100,000 larger than a seventh leaves 6.
+TEST(PageGeometry, CellCountsForgiveOnlyTheRoundingOfTheirOwnDivision) {
+    ASSERT_LT(114 / (114.0f / 7), 7.0f) << "the rounding that the count must forgive";
+    struct Count {
+        const char* name;
+        GridGeometry grid;
+        int columns;
+        int rows;
+    };
+    for (const Count& count :
+         {Count{.name = "whole cells",
+         .grid = {.tileW = 38, .tileH = 20, .width = 114, .height = 80},
+         .columns = 3,
+         .rows = 4},
+          Count{.name = "a seventh across, a thirteenth down",
+          .grid = {.tileW = 114.0f / 7, .tileH = 112.0f / 13, .width = 114, .height = 112},
+          .columns = 7,
+          .rows = 13},
+          Count{.name = "a hair more than a seventh across and a thirteenth down",
+          .grid = {.tileW = 114 / 6.9997f, .tileH = 112 / 12.9997f, .width = 114, .height = 112},
+          .columns = 6,
+          .rows = 12}})
+        EXPECT_EQ((std::pair{GridColumns(count.grid), GridRows(count.grid)}),
+                  (std::pair{count.columns, count.rows}))
+            << count.name;
 }

@@ -8,7 +8,7 @@
 
 using TileCache::WriteFile;
 
-// Tile searches ("*_<x>_<y>.*") answer from an index of the listing, other patterns walk it.
+// Every pattern walks the listing the same way, tile searches ("*_<x>_<y>.*") too.
 TEST(FindFirst, WildcardsCaseKindsOfEntriesAndTextAroundTheTilePosition) {
     const QString folder = TestEnv::TempFolder();
     for (const char* name : {"T_0_0.JPG", "a_12_1_0.jpg", "x_10_2.jpg", "t_256_0.png.bak", "t_512_0",

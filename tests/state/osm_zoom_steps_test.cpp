@@ -26,7 +26,7 @@ TEST(OsmZoomSteps, StepsKeepTheGroundStopAtTheLimitsAndStoreTheZoom) {
     for (const auto& [in, zoom, x, y, zoomAfter, xAfter, yAfter, stored] : steps) {
         std::tie(g_nZoom, g_nOsmX, g_nOsmY, g_bMoved) = std::tuple{zoom, x, y, 1};
         EXPECT_EQ(in ? OsmZoomIn() : OsmZoomOut(), zoomAfter) << zoom;
-        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bMoved, SettingsStore::ReadAtlasZoom()}),
+        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bMoved, SettingsStore::ReadAtlasZoomValue()}),
                   (std::tuple{zoomAfter, xAfter, yAfter, 0, stored}))
             << zoom;
     }

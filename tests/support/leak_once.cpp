@@ -1,5 +1,5 @@
-// Leaks one block and ends, so that LeakSanitizer, which reads its suppressions only once it finds a leak, has
-// to read them at exit.
+// Leaks one block and ends, so that LeakSanitizer, which reads its suppressions only once it finds a leak,
+// has to read them at exit.
 #include <cstdlib>
 
 void* volatile g_block;

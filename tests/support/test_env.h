@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message_box.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ namespace TestEnv {
 struct Message {
     QString title;
     QString text;
+    MessageIcon icon = MessageIcon::None;
 };
 
 // Messages shown since the test case started, oldest first.

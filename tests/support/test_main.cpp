@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 #include "state/map_state.h"
+#include "support/local_names_only.h"
+#include "support/read_only_mount.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -25,11 +27,17 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
         ResetMapState();
         g_messages.clear();
-        SetMessageRecorder([](const QString& title, const QString& text) {
-            g_messages.append({title, text});
+        SetMessageRecorder([](const QString& title, const QString& text, MessageIcon icon) {
+            g_messages.append({title, text, icon});
         });
     }
-    void OnTestEnd(const ::testing::TestInfo&) override { g_temp.reset(); }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        QStringList refused = LocalNamesOnly::TakeRefused();
+        refused.removeDuplicates();
+        EXPECT_TRUE(refused.isEmpty()) << "the test looked up host names off this machine: "
+                                       << refused.join(QStringLiteral(", ")).toStdString();
+        g_temp.reset();
+    }
 };
 
 } // namespace
@@ -67,6 +75,8 @@ QString TempFolder() {
 } // namespace TestEnv
 
 int main(int argc, char** argv) {
+    // Before Qt starts a thread: a process with threads cannot take a user namespace of its own.
+    ReadOnlyMount::EnterPrivateNamespace();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <iomanip>
+#include <optional>
 
 // One-colour tiles, so that a drawn, printed or previewed picture tells which tile lies where; an OSM tile
 // cache of them in the test's folder, and the OSM map drawn from it.
@@ -129,6 +131,21 @@ inline void Enter(const QString& server) {
     std::tie(g_nOsmX, g_nOsmY) = std::tuple{2032, 1362};
     g_nTileWidth = g_nTileHeight = 256;
     g_wszOsmUrl = g_wszOsmServer = server;
+}
+
+// Whether `position` is the place `expected` (latitude, longitude) within `tolerance` degrees, or both are
+// none.
+inline ::testing::AssertionResult IsPlace(const std::optional<GeoPosition>& position,
+                                          const std::optional<std::pair<double, double>>& expected,
+                                          double tolerance) {
+    if (!position || !expected)
+        return position.has_value() == expected.has_value()
+                   ? ::testing::AssertionSuccess()
+                   : ::testing::AssertionFailure() << "one of them is none";
+    const bool near = std::abs(position->latitude - expected->first) <= tolerance &&
+                      std::abs(position->longitude - expected->second) <= tolerance;
+    return (near ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << std::setprecision(10) << position->latitude << ", " << position->longitude;
 }
 
 } // namespace TileCache

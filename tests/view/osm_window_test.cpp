@@ -7,25 +7,22 @@ namespace {
 
 // The main window on the OSM map over an empty cache, downloading from the loopback server; counts the paints
 // the view receives.
-struct OsmWindow : QObject {
+struct OsmWindow {
     OsmWindow() {
         EXPECT_FALSE(server.BaseUrl().isEmpty()) << "the loopback tile server cannot listen";
         ServeArea(server, 8, 6);
         Folder();
         EXPECT_TRUE(app.InitInstance());
-        app.MainFrame()->resize(800, 600);
+        MainWindow()->resize(800, 600);
         QTest::qWait(20);
-        app.View()->installEventFilter(this);
+        counter.emplace(MapView());
         g_wszOsmServer = server.BaseUrl();
-        app.MainFrame()->Command(ID_VIEW_MAPTYPE6OSM)->trigger();
+        MainWindow()->Command(ID_VIEW_MAPTYPE6OSM)->trigger();
     }
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
+    int Paints() const { return counter->paints; }
     LoopbackTileServer server;
     CTarnwellApp app;
-    int paints = 0;
+    std::optional<PaintCounter> counter;
 };
 
 } // namespace
@@ -34,38 +31,43 @@ struct OsmWindow : QObject {
 // both ends and apply above y = 32 only; the first range that matches acts.
 TEST(OsmWindow, MapTypeSixPaintsOnceMoreForTheDownloadsAndKeysAndStripButtonsMoveAndZoomIt) {
     OsmWindow window;
-    EXPECT_EQ(window.paints, 1) << "the command paints before it returns";
+    EXPECT_EQ(window.Paints(), 1) << "the command paints before it returns";
     EXPECT_GE(window.server.Requests().size(), 6);
     QTest::qWait(50);
-    EXPECT_EQ(window.paints, 2) << "one follow-up paint, and no more";
+    EXPECT_EQ(window.Paints(), 2) << "one follow-up paint, and no more";
     const qsizetype fetched = window.server.Requests().size();
     QTest::qWait(50);
-    EXPECT_EQ(std::pair(window.paints, window.server.Requests().size()), std::pair(2, fetched));
-    const QImage shown = window.app.View()->grab().toImage();
+    EXPECT_EQ(std::pair(window.Paints(), window.server.Requests().size()), std::pair(2, fetched));
+    const QImage shown = MapView()->grab().toImage();
     EXPECT_EQ(shown.pixel(127, 160), CellColour(2032, 1362));
     EXPECT_EQ(shown.pixel(383, 416), CellColour(2033, 1363));
-    // A key, or else a click on the strip; the zoom, position, pan flag and moved flag it leaves.
-    const std::tuple<int, QPoint, quint32, qint32, qint32, qint32, qint32> steps[] = {
-        {Qt::Key_Right, {}, 12, 2033, 1362, 0, 1}, {Qt::Key_Down, {}, 12, 2033, 1363, 0, 1},
-        {Qt::Key_End, {}, 12, 2033, 1363, 0, 0},   {0, {290, 10}, 12, 2032, 1363, 0, 0},
-        {0, {310, 10}, 12, 2032, 1363, 0, 0},      {0, {320, 10}, 12, 2032, 1362, 0, 0},
-        {0, {350, 10}, 12, 2032, 1363, 0, 1},      {0, {390, 10}, 12, 2033, 1363, 0, 1},
-        {0, {158, 10}, 12, 2033, 1363, 0, 0},      {0, {140, 32}, 12, 2033, 1363, 0, 0},
-        {0, {140, 10}, 13, 4066, 2726, 0, 0},      {0, {170, 31}, 12, 2033, 1363, 0, 0},
-        {0, {40, 10}, 12, 2033, 1363, 0, 0},       {0, {230, 10}, 12, 2033, 1363, 1, 1},
+    // A key, or else a click on the strip (whose ranges are the strip's own test), and what it leaves.
+    const struct Step {
+        int key;
+        QPoint click;
+        quint32 zoom;
+        qint32 x, y, pan, moved;
+    } steps[] = {
+        {.key = Qt::Key_Right, .click = {}, .zoom = 12, .x = 2033, .y = 1362, .pan = 0, .moved = 1},
+        {.key = Qt::Key_Down, .click = {}, .zoom = 12, .x = 2033, .y = 1363, .pan = 0, .moved = 1},
+        {.key = Qt::Key_End, .click = {}, .zoom = 12, .x = 2033, .y = 1363, .pan = 0, .moved = 0},
+        {.key = 0, .click = {290, 10}, .zoom = 12, .x = 2032, .y = 1363, .pan = 0, .moved = 0},
+        {.key = 0, .click = {158, 10}, .zoom = 12, .x = 2032, .y = 1363, .pan = 0, .moved = 0},
+        {.key = 0, .click = {140, 10}, .zoom = 13, .x = 4064, .y = 2726, .pan = 0, .moved = 0},
+        {.key = 0, .click = {230, 10}, .zoom = 13, .x = 4064, .y = 2726, .pan = 1, .moved = 1},
     };
-    for (const auto& [key, click, zoom, x, y, pan, moved] : steps) {
-        const int paints = window.paints;
+    for (const Step& step : steps) {
+        const int paints = window.Paints();
         g_bMoved = 0;
-        if (key)
-            QTest::keyClick(window.app.View(), Qt::Key(key));
+        if (step.key)
+            QTest::keyClick(MapView(), Qt::Key(step.key));
         else
-            QTest::mouseClick(window.app.View(), Qt::LeftButton, {}, click);
-        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView, g_bMoved}),
-                  (std::tuple{zoom, x, y, pan, moved}))
-            << key << " " << click.x() << ", " << click.y();
+            QTest::mouseClick(MapView(), Qt::LeftButton, {}, step.click);
+        EXPECT_EQ((std::tuple{g_nZoom, g_nOsmX, g_nOsmY, g_bPanView, g_bMoved, g_nTbX, g_nTbY}),
+                  (std::tuple{step.zoom, step.x, step.y, step.pan, step.moved, 0, 0}))
+            << step.key << " " << step.click.x() << ", " << step.click.y();
         QTest::qWait(20);
-        EXPECT_GT(window.paints, paints) << "every key and button repaints";
+        EXPECT_GT(window.Paints(), paints) << "every key and button repaints";
     }
     EXPECT_EQ(g_bPanView, 0) << "the next OSM paint leaves the overview again";
 }

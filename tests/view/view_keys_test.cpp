@@ -1,6 +1,7 @@
 #include "app/running_app.h"
 #include "atlas/solid_level.h"
 
+#include <QLabel>
 #include <QWheelEvent>
 
 namespace {
@@ -13,7 +14,7 @@ struct Window {
     }
     void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         for (Qt::Key key : keys)
-            QTest::keyClick(app.View(), key, modifiers);
+            QTest::keyClick(MapView(), key, modifiers);
     }
     CTarnwellApp app;
 };
@@ -39,6 +40,8 @@ TEST(ViewKeys, TrekbuddyArrowsAndEnd) {
         << "right and down may pass the last tile";
     window.Keys({Qt::Key_End});
     EXPECT_EQ(std::pair(g_nTbX, g_nTbY), std::pair(7, 0)) << "two rows: 2 - 3 becomes 0";
+    EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(kOsmDefaultX, kOsmDefaultY))
+        << "the OSM map took no key";
 }
 
 TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) {
@@ -50,8 +53,8 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) 
     EXPECT_EQ(std::pair(g_nZoom, g_bPanView), std::pair(11u, 1)) << "a step out keeps the pan view";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_bPanView), std::pair(12u, 0)) << "a step in leaves it";
-    EXPECT_EQ(window.app.MainFrame()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
-    EXPECT_EQ(SettingsStore::ReadAtlasZoom(), 12);
+    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("Orvex Trekbuddy 12.map"));
+    EXPECT_EQ(SettingsStore::ReadAtlasZoomValue(), 12);
     g_bPanView = 1;
     window.Keys({Qt::Key_Escape});
     EXPECT_EQ(g_bPanView, 0);
@@ -59,11 +62,11 @@ TEST(ViewKeys, KeypadStepsTheWheelEscapeAndTheMainKeyboardPlusAndWhatIsPainted) 
     for (const auto& [angle, zoom] : {std::pair{-120, 11u}, {-60, 11u}, {-60, 10u}, {240, 12u}, {119, 12u}}) {
         QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, angle), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window.app.View(), &wheel);
+        QApplication::sendEvent(MapView(), &wheel);
         EXPECT_EQ(g_nZoom, zoom) << angle;
     }
 
-    CTarnwellView& view = *window.app.View();
+    CTarnwellView& view = *MapView();
     view.resize(640, 480);
     EXPECT_FALSE(PaintsNothing(view, false)) << "the Trekbuddy map is drawn on screen";
     EXPECT_TRUE(PaintsNothing(view, true)) << "a printed Trekbuddy page stays empty";
@@ -91,4 +94,28 @@ TEST(ViewKeys, OsmKeysMoveWithoutLimitsAndHomeUsesTheFixedTable) {
     EXPECT_EQ(std::pair(g_nOsmX, g_nOsmY), std::pair(506, 339)) << "a fixed value, not a halving of 2032";
     window.Keys({Qt::Key_Plus}, Qt::KeypadModifier);
     EXPECT_EQ(std::pair(g_nZoom, g_nOsmX), std::pair(11u, 1012));
+}
+
+// The pane at the right of the status bar follows the pointer over the map, also when a key moves the map
+// under it, and is empty over the band and off the view. The level spans 52 N to 51 N and 1 W to 0 over
+// 160 x 128 pixels of 16-pixel tiles.
+TEST(ViewKeys, TheStatusBarTellsThePlaceUnderThePointer) {
+    Window window;
+    const QLabel* pane = MainWindow()->findChild<QLabel*>(QStringLiteral("pointerPosition"));
+    ASSERT_TRUE(pane);
+    const auto moveTo = [](QPoint point) {
+        QMouseEvent move(QEvent::MouseMove, point, MapView()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(MapView(), &move);
+    };
+    moveTo({50, 60});
+    EXPECT_EQ(pane->text(), "51.78125 N  0.68125 W") << "level pixel (51, 28)";
+    moveTo({50, 31});
+    EXPECT_EQ(pane->text(), "") << "over the band";
+    moveTo({50, 60});
+    window.Keys({Qt::Key_Right});
+    EXPECT_EQ(pane->text(), "51.78125 N  0.58125 W") << "one tile further east";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(MapView(), &leave);
+    EXPECT_EQ(pane->text(), "");
 }

@@ -1,6 +1,5 @@
-#include "view/osm_keys.h"
-
 #include "osm/osm_moves.h"
+#include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "state/osm_zoom_steps.h"
 
@@ -30,41 +29,35 @@ void OsmHome() {
 
 } // namespace
 
-bool OnOsmKey(int key, bool keypad) {
-    const bool mapSet = g_pOsmView != nullptr;
+MapReply COsmView::OnKey(int key, bool keypad, const QSize&) {
     switch (key) {
     case Qt::Key_Left:
-        if (mapSet)
-            OsmMoveLeft();
-        return true;
+        OsmMoveLeft();
+        break;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
-        if (mapSet)
-            OsmMoveUp();
-        return true;
+        OsmMoveUp();
+        break;
     case Qt::Key_Right:
-        if (mapSet)
-            OsmMoveRight();
-        return true;
+        OsmMoveRight();
+        break;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        if (mapSet)
-            OsmMoveDown();
-        return true;
+        OsmMoveDown();
+        break;
     case Qt::Key_Home:
-        if (mapSet)
-            OsmHome();
-        return true;
+        OsmHome();
+        break;
     case Qt::Key_End:
-        return true;
+        break;
     case Qt::Key_Plus:
     case Qt::Key_Minus:
         if (!keypad)
-            return false;
-        if (mapSet)
-            key == Qt::Key_Plus ? OsmZoomIn() : OsmZoomOut();
-        return true;
+            return {};
+        key == Qt::Key_Plus ? OsmZoomIn() : OsmZoomOut();
+        break;
     default:
-        return false;
+        return {};
     }
+    return RepaintReply();
 }

@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <optional>
 
+// The stored settings as the map state takes them: the zoom and the OSM cache folder.
+
 // Reads the stored zoom into g_nZoom: the low byte of "AtlasZoom", sign-extended. Returns the new g_nZoom, or
 // 0 with g_nZoom untouched when nothing can be read.
 quint32 ReadAtlasZoom();

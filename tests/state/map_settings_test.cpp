@@ -1,12 +1,12 @@
+#include "state/map_settings.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
-#include "state/stored_position.h"
 #include "support/test_env.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
 
-TEST(StoredPosition, TheFolderIsReadWithATrailingSlashAndAnUnsetOneNeverBecomesTheRoot) {
+TEST(MapSettings, TheFolderIsReadWithATrailingSlashAndAnUnsetOneNeverBecomesTheRoot) {
     g_nZoom = 9;
     g_szAtlasFolder = QStringLiteral("stale");
     EXPECT_EQ(
@@ -27,7 +27,7 @@ TEST(StoredPosition, TheFolderIsReadWithATrailingSlashAndAnUnsetOneNeverBecomesT
     EXPECT_EQ((std::pair{GetAtlasFolder(), g_szAtlasFolder}), std::pair(std::optional(slashed), slashed));
 }
 
-TEST(StoredPosition, StoredZoomIsItsLowByteSignExtended) {
+TEST(MapSettings, StoredZoomIsItsLowByteSignExtended) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvex"));
     for (auto [stored, zoom] : {std::pair{13, 13u}, {300, 44u}, {255, 0xFFFFFFFFu}, {-2, 0xFFFFFFFEu}}) {
         store.setValue(QStringLiteral("AtlasZoom"), stored);
@@ -35,7 +35,7 @@ TEST(StoredPosition, StoredZoomIsItsLowByteSignExtended) {
         EXPECT_EQ((std::pair{ReadAtlasZoom(), g_nZoom}), std::pair(zoom, zoom)) << stored;
     }
     ASSERT_TRUE(SettingsStore::WriteAtlasZoom(0xFFFFFFFEu));
-    EXPECT_EQ(SettingsStore::ReadAtlasZoom(), -2) << "all 32 bits are kept";
+    EXPECT_EQ(SettingsStore::ReadAtlasZoomValue(), -2) << "all 32 bits are kept";
     store.setValue(QStringLiteral("AtlasZoom"), QStringLiteral("twelve"));
     store.sync();
     EXPECT_EQ((std::pair{ReadAtlasZoom(), g_nZoom}), std::pair(0u, 0xFFFFFFFEu))

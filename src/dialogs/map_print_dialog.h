@@ -14,9 +14,10 @@ class QRadioButton;
 class QSlider;
 class QPainter;
 
-// "Print Trekbuddy map": printer, paper (the printer's own sizes, the whole paper table or a custom size),
-// orientation, tiles across the page, margins and a live preview, then one page per press of Print. The
-// dialog stays open after printing. CPrintDlg and CPrintOSM differ only in where the tiles come from.
+// "Print Trekbuddy map": printer or "PDF file", paper (the printer's own sizes, the whole paper table or a
+// custom size), orientation, tiles across the page, margins and a live preview, then one page per press of
+// Print. The dialog stays open after printing. CPrintDlg and CPrintOSM differ only in where the tiles come
+// from.
 class CMapPrintDialog : public QDialog {
     Q_OBJECT
 public:
@@ -46,6 +47,13 @@ private:
     void CreateScalingControls();
     void CreateOutputControls();
     void OnShowWindow();
+    // The chosen printer's papers as table codes, in its order, and its current paper.
+    struct PrinterPapers {
+        QList<int> codes;
+        int current = 0;
+    };
+    std::optional<PrinterPapers> ChosenPrinterPapers() const;
+    bool PdfFileChosen() const;
     void FillPrinterPaperList();
     void FillAllPaperList();
     void UpdatePaperSize();

@@ -1,18 +1,16 @@
-#include "dialogs/print_dialog.h"
+#include "dialogs/map_print_dialog.h"
 
-#include "draw/back_buffer.h"
+#include "dialogs/pdf_file_name.h"
 #include "output/paper_codes.h"
 #include "output/paper_table.h"
 #include "output/printed_page.h"
 #include "platform/message_box.h"
-#include "platform/printer_resolution.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,6 +34,9 @@ constexpr int kSliderMin = 1;
 constexpr int kSliderMax = 20;
 constexpr int kSliderStart = 5;
 constexpr int kMaxCustomMillimetres = 3276;
+const QString kPdfFileEntry = QStringLiteral("PDF file");
+// The paper a PDF file starts on: A4.
+constexpr int kPdfFilePaper = 9;
 const QString kNoPaperSize = QStringLiteral("Unable to get paper size");
 const QString kBadCustomSize = QStringLiteral(
     "The custom paper width and height must each be a whole number of millimetres from 1 to 3276.");
@@ -189,9 +190,14 @@ void CMapPrintDialog::showEvent(QShowEvent* event) {
 void CMapPrintDialog::OnShowWindow() {
     m_printers->clear();
     m_printers->addItems(QPrinterInfo::availablePrinterNames());
+    // A PDF file can always be printed to; where there is no printer it is the one choice.
+    m_printers->addItem(kPdfFileEntry, true);
     const QString defaultPrinter = QPrinterInfo::defaultPrinterName();
-    m_printers->setCurrentIndex(
-        defaultPrinter.isEmpty() ? -1 : m_printers->findText(defaultPrinter, Qt::MatchFixedString));
+    if (m_printers->count() == 1)
+        m_printers->setCurrentIndex(0);
+    else
+        m_printers->setCurrentIndex(
+            defaultPrinter.isEmpty() ? -1 : m_printers->findText(defaultPrinter, Qt::MatchFixedString));
     m_landscape->setChecked(true);
     m_portrait->setChecked(false);
     m_slider->setRange(kSliderMin, kSliderMax);
@@ -211,18 +217,36 @@ void CMapPrintDialog::CheckPaperSource(QRadioButton* source) {
         radio->setChecked(radio == source);
 }
 
+std::optional<CMapPrintDialog::PrinterPapers> CMapPrintDialog::ChosenPrinterPapers() const {
+    if (m_printers->currentIndex() < 0)
+        return std::nullopt;
+    if (PdfFileChosen()) {
+        PrinterPapers pdf{.codes = {}, .current = kPdfFilePaper};
+        for (int code = 1; code <= kPaperCount; ++code)
+            pdf.codes.append(code);
+        return pdf;
+    }
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(m_printers->currentText());
+    if (printer.isNull())
+        return std::nullopt;
+    return PrinterPapers{.codes = PaperCodes(printer.supportedPageSizes()),
+                         .current = PaperCode(printer.defaultPageSize())};
+}
+
+bool CMapPrintDialog::PdfFileChosen() const {
+    return m_printers->currentData().toBool();
+}
+
 void CMapPrintDialog::FillPrinterPaperList() {
     if (!m_printerPapers->isChecked())
         return;
     m_papers->clear();
-    if (m_printers->currentIndex() < 0)
+    const std::optional<PrinterPapers> printer = ChosenPrinterPapers();
+    if (!printer)
         return;
-    const QPrinterInfo printer = QPrinterInfo::printerInfo(m_printers->currentText());
-    if (printer.isNull())
-        return;
-    m_nPrinterPaper = qint16(PaperCode(printer.defaultPageSize()));
+    m_nPrinterPaper = qint16(printer->current);
     m_nPaperListSel = 0;
-    for (int code : PaperCodes(printer.supportedPageSizes())) {
+    for (int code : printer->codes) {
         m_papers->addItem(PaperName(code - 1));
         if (code == m_nPrinterPaper) {
             m_nPaperListSel = m_papers->count() - 1;
@@ -346,14 +370,9 @@ int CMapPrintDialog::DrawPreview(QPainter& painter) {
         PreviewGeometry(m_preview->size(), m_slider->value(), PreviewPaper(), Margins());
     if (grid.width <= 0 || grid.height <= 0)
         return -1;
-    std::optional<QImage> image = CreateBackBuffer(QRect(0, 0, grid.width, grid.height));
+    const std::optional<QImage> image = ComposePage(grid, Tiles());
     if (!image)
         return -1;
-    // Cells without a tile show as blank paper.
-    image->fill(Qt::white);
-    QPainter target(&*image);
-    DrawTileGrid(target, grid, Tiles());
-    target.end();
     painter.drawImage(QPoint(0, 3), *image);
     return 0;
 }
@@ -376,9 +395,6 @@ void CMapPrintDialog::OnPrint() {
     request.slider = m_slider->value();
     request.margins = Margins();
 
-    const QString name = m_printers->currentText();
-    QPrinter printer(QPrinterInfo::printerInfo(name));
-    printer.setResolution(PrinterResolution(name));
     PrintProgress progress;
     progress.started = [this](int columns) {
         m_progress->setRange(0, columns);
@@ -386,5 +402,15 @@ void CMapPrintDialog::OnPrint() {
     };
     progress.column = [this](int column) { m_progress->setValue(column); };
     progress.finished = [this](int columns) { m_progress->setValue(columns); };
-    PrintMapPage(printer, request, Tiles(), progress);
+    bool printed = false;
+    if (!PdfFileChosen()) {
+        printed = PrintOnPrinter(m_printers->currentText(), request, Tiles(), progress);
+    } else if (const std::optional<QString> file = AskPdfFileName(this)) {
+        printed = PrintToPdfFile(*file, request, Tiles(), progress);
+    } else {
+        return;
+    }
+    // A job that has not gone leaves no sign of having printed.
+    if (!printed)
+        m_progress->setValue(0);
 }

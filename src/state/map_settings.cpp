@@ -1,10 +1,10 @@
-#include "state/stored_position.h"
+#include "state/map_settings.h"
 
 #include "state/map_state.h"
 #include "state/settings_store.h"
 
 quint32 ReadAtlasZoom() {
-    const std::optional<qint32> stored = SettingsStore::ReadAtlasZoom();
+    const std::optional<qint32> stored = SettingsStore::ReadAtlasZoomValue();
     if (!stored)
         return 0;
     g_nZoom = static_cast<quint32>(static_cast<qint32>(static_cast<qint8>(*stored & 0xFF)));

@@ -1,0 +1,128 @@
+#include "atlas/level_source.h"
+#include "atlas/tile_count.h"
+#include "solid_level.h"
+
+#include <filesystem>
+
+using namespace SolidLevel;
+
+// Tiles of 200 x 100 pixels, three columns by two rows: a swapped width and height, or column and row, names
+// another tile or none.
+TEST(LevelSource, NamingComesFromTheFirstTileAndEachPixelPositionFindsItsOwnTile) {
+    AtlasBuilder::Level spec{QStringLiteral("12"), 3, 2, QSize(200, 100)};
+    spec.prefix = QStringLiteral("map_");
+    spec.extension = QStringLiteral("png");
+    ASSERT_TRUE(AtlasBuilder::WriteLevel(Folder(), spec));
+    const QString level = Folder() + QStringLiteral("/12");
+    const std::unique_ptr<LevelSource> source = OpenLevelSource(level);
+    const std::optional<TileLayout> layout = source->Layout();
+    ASSERT_TRUE(layout);
+    EXPECT_EQ((QStringList{layout->naming.prefix, layout->naming.extension}), (QStringList{"map_", ".png"}));
+    EXPECT_EQ(std::tuple(layout->tile, layout->tileReadable), std::tuple(QSize(200, 100), true));
+    EXPECT_EQ((std::array{source->CountColumns(), source->CountRows()}), (std::array{3, 2}));
+    EXPECT_EQ(source->FirstTile().value_or(FileRange{}).path, level + QStringLiteral("/set/map_0_0.png"));
+    for (int column = 0; column <= 3; ++column) {
+        for (int row = 0; row <= 2; ++row) {
+            const QString name = QStringLiteral("/set/map_%1_%2.png").arg(column * 200).arg(row * 100);
+            const bool inside = column < 3 && row < 2;
+            EXPECT_EQ(source->TileAt(column * 200, row * 100).value_or(FileRange{}).path,
+                      inside ? level + name : QString())
+                << name.toStdString();
+        }
+    }
+
+    struct Split {
+        const char* name;
+        const char* prefix;
+        const char* extension;
+    };
+    for (const Split& row : {Split{.name = "t_0_0.jpg", .prefix = "t_", .extension = ".jpg"},
+                             Split{.name = "T_0_0.JPG", .prefix = "T_", .extension = ".JPG"},
+                             Split{.name = "a_10_0_0.jpeg", .prefix = "a_10_", .extension = ".jpeg"},
+                             Split{.name = "x_0_0.tar.png", .prefix = "x_", .extension = ".tar.png"}}) {
+        const TileNaming naming = SplitFirstTileName(QLatin1String(row.name));
+        EXPECT_EQ((QStringList{naming.prefix, naming.extension}), (QStringList{row.prefix, row.extension}))
+            << row.name;
+    }
+}
+
+// The look-up answers from an index of the names; it must find what the wildcard search "*_<px>_<py>.*"
+// finds first in the folder's order.
+TEST(LevelSource, APositionFindsTheFirstNameTheWildcardSearchFinds) {
+    const QString level = LevelFolder(QStringLiteral("12"));
+    const QString set = level + QStringLiteral("/set/");
+    for (const char* name : {"T_0_0.JPG", "a_12_1_0.jpg", "x_10_2.jpg", "t_256_0.png.bak", "t_512_0",
+                             "t_1024_0.", "map0_256.png", "t_0_0768.png", "t_-256_0.jpg", "t_1_2_3.png",
+                             "b_0_512.png", "c_0_512.jpg", "t_99999999999999999999_0.png"})
+        WriteFile(set + QLatin1String(name));
+    std::string firstOfTwo;
+    for (const auto& entry : std::filesystem::directory_iterator(set.toStdString()))
+        if (const std::string name = entry.path().filename();
+            firstOfTwo.empty() && name.find("_0_512.") != name.npos)
+            firstOfTwo = name;
+    struct Search {
+        qint64 px;
+        qint64 py;
+        std::string found;
+    };
+    const Search searches[] = {
+        {.px = 0, .py = 0, .found = "T_0_0.JPG"},   {.px = 1, .py = 0, .found = "a_12_1_0.jpg"},
+        {.px = 12, .py = 1, .found = ""},           {.px = 10, .py = 2, .found = "x_10_2.jpg"},
+        {.px = 2, .py = 10, .found = ""},           {.px = 256, .py = 0, .found = "t_256_0.png.bak"},
+        {.px = 512, .py = 0, .found = ""},          {.px = 1024, .py = 0, .found = "t_1024_0."},
+        {.px = 0, .py = 1024, .found = ""},         {.px = 0, .py = 256, .found = ""},
+        {.px = 0, .py = 768, .found = ""},          {.px = -256, .py = 0, .found = "t_-256_0.jpg"},
+        {.px = 2, .py = 3, .found = "t_1_2_3.png"}, {.px = 1, .py = 2, .found = ""},
+        {.px = 0, .py = 512, .found = firstOfTwo},
+    };
+    const std::unique_ptr<LevelSource> source = OpenLevelSource(level);
+    for (const Search& search : searches) {
+        const QString expected =
+            search.found.empty() ? QString() : set + QString::fromStdString(search.found);
+        EXPECT_EQ(source->TileAt(search.px, search.py).value_or(FileRange{}).path, expected)
+            << search.px << "," << search.py;
+    }
+    // A tile added or removed shows at once.
+    WriteFile(set + QStringLiteral("t_512_0.png"));
+    EXPECT_EQ(source->TileAt(512, 0).value_or(FileRange{}).path, set + QStringLiteral("t_512_0.png"));
+    QFile::remove(set + QStringLiteral("x_10_2.jpg"));
+    EXPECT_FALSE(source->TileAt(10, 2));
+}
+
+// The depth is the file's own, whatever Qt decodes it to; width differs from height so a swap shows.
+TEST(LevelSource, TheFirstTileTellsItsSizeAndTheBitsPerPixelItsFileStores) {
+    struct Tile {
+        const char* what;
+        QImage::Format format;
+        const char* type;
+        int depth;
+    };
+    const Tile tiles[] = {
+        {.what = "colour JPEG", .format = QImage::Format_RGB32, .type = "jpg", .depth = 24},
+        {.what = "grey JPEG", .format = QImage::Format_Grayscale8, .type = "jpg", .depth = 8},
+        {.what = "colour PNG", .format = QImage::Format_RGB32, .type = "png", .depth = 24},
+        {.what = "PNG with alpha", .format = QImage::Format_ARGB32, .type = "png", .depth = 32},
+        {.what = "grey PNG", .format = QImage::Format_Grayscale8, .type = "png", .depth = 8},
+        {.what = "16-bit grey PNG", .format = QImage::Format_Grayscale16, .type = "png", .depth = 16},
+        {.what = "16-bit colour PNG", .format = QImage::Format_RGBX64, .type = "png", .depth = 48},
+        {.what = "not a picture", .format = QImage::Format_Invalid, .type = "jpg", .depth = 0},
+    };
+    const QString level = LevelFolder(QStringLiteral("12"));
+    for (const Tile& tile : tiles) {
+        QDir(level + QStringLiteral("/set")).removeRecursively();
+        const QString path = LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/t_0_0.") + tile.type;
+        if (tile.format == QImage::Format_Invalid) {
+            WriteFile(path, "\xff\xd8\xff\xc0 not really a JPEG");
+        } else {
+            QImage image(30, 20, tile.format);
+            image.fill(QColor(200, 100, 50, 128));
+            ASSERT_TRUE(image.save(path)) << tile.what;
+        }
+        const bool picture = tile.depth != 0;
+        const CTileCount count;
+        EXPECT_EQ(
+            (std::array{count.GetTileWidth(level), count.GetTileHeight(level), count.GetTileBitDepth(level)}),
+            (std::array{picture ? 30 : 0, picture ? 20 : 0, tile.depth}))
+            << tile.what;
+    }
+}
