@@ -59,10 +59,10 @@ double PeakMebibytes() {
 
 // The child's part: one A0 portrait page to a PDF file, then its time and its own peak memory.
 int PrintA0(const TileSource& tiles, const QString& work) {
-    PrintRequest request;
-    request.pageSize = PageSizeOfCode(118);
-    request.orientation = QPageLayout::Portrait;
-    request.slider = kSlider;
+    const PrintRequest request{.pageSize = PageSizeOfCode(118),
+                               .orientation = QPageLayout::Portrait,
+                               .slider = kSlider,
+                               .margins = {}};
     QElapsedTimer timer;
     timer.start();
     if (!PrintToPdfFile(work + QStringLiteral("/a0.pdf"), request, tiles))
@@ -116,10 +116,10 @@ int main(int argc, char* argv[]) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(work + QStringLiteral("/page.pdf"));
     printer.setResolution(kDpi);
-    PrintRequest request;
-    request.pageSize = PageSizeOfCode(9);
-    request.orientation = QPageLayout::Landscape;
-    request.slider = kSlider;
+    const PrintRequest request{.pageSize = PageSizeOfCode(9),
+                               .orientation = QPageLayout::Landscape,
+                               .slider = kSlider,
+                               .margins = {}};
 
     QElapsedTimer timer;
     timer.start();
