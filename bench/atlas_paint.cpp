@@ -1,14 +1,18 @@
 // Measures the Trekbuddy map's paint against the bare decoding of the tiles it shows: the paint should cost
-// little more than the tile files themselves. Usage: atlas_paint [work folder]; the level is built there once
-// and reused by later runs.
+// little more than the tile files themselves. A tared copy of the level is painted at the same positions, its
+// load with the archive's index timed, and the index of a tared level of 400 x 400 tiles weighed. Usage:
+// atlas_paint [work folder]; the levels are built there once and reused by later runs.
 
 #include "atlas/level_folder.h"
+#include "atlas/tar_index.h"
 #include "atlas/trekbuddy.h"
 #include "atlas_builder.h"
 #include "paint_timing.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
+#include "tar_writer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,6 +21,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,6 +48,70 @@ bool BuildLevelOnce(const QString& atlas) {
     return file.open(QIODevice::WriteOnly);
 }
 
+// A tared copy of the level in `level`: its tiles linked into a folder of the copy's own, then packed.
+bool BuildTaredCopyOnce(const QString& level, const QString& copy) {
+    const QString archive = copy + QStringLiteral("/12.tar");
+    if (QFile::exists(archive))
+        return true;
+    std::printf("Packing a tared copy of the level in %s (once)...\n", qPrintable(copy));
+    std::fflush(stdout);
+    QDir(copy).removeRecursively();
+    if (!QDir().mkpath(copy + QStringLiteral("/set")))
+        return false;
+    for (const QString& tile : QDir(level + QStringLiteral("/set")).entryList(QDir::Files)) {
+        const QByteArray from = QFile::encodeName(level + QStringLiteral("/set/") + tile);
+        if (::link(from.constData(), QFile::encodeName(copy + QStringLiteral("/set/") + tile).constData()) !=
+            0)
+            return false;
+    }
+    return AtlasBuilder::TarLevel(copy, true);
+}
+
+// The archive of a tared level of 400 x 400 tiles, the most a pan image holds, named as 256-pixel tiles are;
+// each holds the same small PNG, since only the names and the number of members weigh in the index.
+std::optional<QString> BuildLargeTaredLevelOnce(const QString& work) {
+    const QString archive = work + QStringLiteral("/large/12/12.tar");
+    if (QFile::exists(archive))
+        return archive;
+    std::printf("Packing a tared level of 400 x 400 tiles in %s (once)...\n", qPrintable(archive));
+    std::fflush(stdout);
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG") ||
+        !QDir().mkpath(work + "/large/12"))
+        return std::nullopt;
+    png.resize((png.size() + 511) / 512 * 512, '\0');
+    QFile file(archive + QStringLiteral(".part"));
+    if (!file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    for (int row = 0; row < 400; ++row) {
+        QByteArray bytes;
+        for (int column = 0; column < 400; ++column)
+            bytes +=
+                TarWriter::Header(QStringLiteral("set/t_%1_%2.png").arg(column * 256).arg(row * 256).toUtf8(),
+                                  png.size()) +
+                png;
+        if (file.write(bytes) != bytes.size())
+            return std::nullopt;
+    }
+    if (file.write(QByteArray(1024, '\0')) != 1024 || !file.rename(archive))
+        return std::nullopt;
+    return archive;
+}
+
+// Milliseconds of loading the tared level as if for the first time: a new stamp on its archive has its index
+// built again.
+double TaredLoadMs(const QString& archive) {
+    const timespec stamps[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
+    utimensat(AT_FDCWD, QFile::encodeName(archive).constData(), stamps, 0);
+    QElapsedTimer timer;
+    timer.start();
+    LoadLevel();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
 // The tiles a paint of the view shows at the current position.
 QStringList VisibleTiles(const QString& setFolder) {
     QStringList paths;
@@ -59,6 +130,62 @@ double Median(std::vector<double> values) {
         return 0;
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
     return values[values.size() / 2];
+}
+
+const auto kDraw = [](QPainter& painter, const QRect& box) { CTrekbuddy().DrawAtlas(painter, box); };
+
+// The tared copy of `untaredLevel` painted at the same positions, tries of both interleaved; its load; and
+// the index of the large tared level.
+bool MeasureTaredLevels(const QString& work, const QString& untaredLevel) {
+    const QString taredAtlas = work + QStringLiteral("/tared");
+    const QString taredLevel = taredAtlas + QStringLiteral("/12");
+    const std::optional<QString> large = BuildLargeTaredLevelOnce(work);
+    if (!BuildTaredCopyOnce(untaredLevel, taredLevel) || !large ||
+        !SettingsStore::WriteAtlasFolder(taredAtlas)) {
+        std::printf("could not build the tared levels in %s\n", qPrintable(work));
+        return false;
+    }
+    std::vector<double> loads;
+    for (int i = 0; i < 9; ++i)
+        loads.push_back(TaredLoadMs(taredLevel + QStringLiteral("/12.tar")));
+    if (g_szAtlasFolder != taredLevel)
+        return false;
+
+    QImage target(kView, QImage::Format_RGB32);
+    std::vector<double> untared, tared;
+    for (int round = -1; round < kRounds; ++round) {
+        for (int i = 0; i < 20; ++i) {
+            const qint32 x = (i * 37 + round * 11 + 11) % (kLevelSide - 8);
+            const qint32 y = (i * 23 + round * 7 + 7) % (kLevelSide - 6);
+            double best[2] = {1e9, 1e9};
+            for (int attempt = 0; attempt < kAttempts; ++attempt)
+                for (int kind = 0; kind < 2; ++kind) {
+                    std::tie(g_szAtlasFolder, g_nTbX, g_nTbY) =
+                        std::tuple{kind ? taredLevel : untaredLevel, x, y};
+                    best[kind] = std::min(best[kind], PaintMs(target, kDraw));
+                }
+            if (round < 0)
+                continue;
+            untared.push_back(best[0]);
+            tared.push_back(best[1]);
+        }
+    }
+    std::printf(
+        "DrawAtlas of the tared copy: %.2f ms per paint, of the level itself %.2f ms (means of %zu)\n",
+        Mean(tared), Mean(untared), tared.size());
+    std::printf("atlas_paint tared_ratio: %.3f\n", Mean(tared) / Mean(untared));
+    std::printf("atlas_paint tared_load_ms: %.2f\n", Median(loads));
+
+    QElapsedTimer timer;
+    timer.start();
+    const std::optional<TarIndex> index = TarIndex::Read(*large);
+    const double indexMs = double(timer.nsecsElapsed()) / 1e6;
+    if (!index)
+        return false;
+    std::printf("Index of the 400 x 400 tared level: %lld members in %.0f ms\n", qlonglong(index->Count()),
+                indexMs);
+    std::printf("atlas_paint tared_index_mib: %.2f\n", double(index->MemoryBytes()) / double(1 << 20));
+    return true;
 }
 
 } // namespace
@@ -85,9 +212,7 @@ int main(int argc, char** argv) {
             g_nTbX = x;
             g_nTbY = y;
             const QStringList paths = VisibleTiles(setFolder);
-            const auto [paintMs, decodeMs] = BestPaintAndDecodeMs(
-                target, [](QPainter& painter, const QRect& box) { CTrekbuddy().DrawAtlas(painter, box); },
-                paths);
+            const auto [paintMs, decodeMs] = BestPaintAndDecodeMs(target, kDraw, paths);
             if (round < 0 || g_nTbX != x || g_nTbY != y)
                 continue; // the first round only warms the file cache
             paints.push_back(paintMs);
@@ -103,5 +228,5 @@ int main(int argc, char** argv) {
                 Median(decodes));
     std::printf("Ratio of the medians: %.3f\n", Median(paints) / Median(decodes));
     std::printf("atlas_paint ratio: %.3f\n", paint / decode);
-    return 0;
+    return MeasureTaredLevels(work, g_szAtlasFolder) ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "atlas_builder.h"
 
+#include "tar_writer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -206,6 +208,39 @@ std::vector<Level> SampleLevels() {
     for (Level* level : {&coarse, &middle, &fine})
         level->pan = true;
     return {coarse, middle, fine};
+}
+
+bool TarLevel(const QString& levelFolder, bool tmi) {
+    QDir level(levelFolder);
+    QStringList members = level.entryList({QStringLiteral("*.map")}, QDir::Files, QDir::Name);
+    for (const QString& tile : QDir(levelFolder + QStringLiteral("/set")).entryList(QDir::Files, QDir::Name))
+        members.append(QStringLiteral("set/") + tile);
+    QFile archive(levelFolder + QLatin1Char('/') + level.dirName() + QStringLiteral(".tar"));
+    if (!archive.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray index;
+    for (const QString& member : members) {
+        QFile file(levelFolder + QLatin1Char('/') + member);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray data = file.readAll();
+        const QByteArray name = member.toUtf8();
+        index += "block " + QByteArray::number(archive.pos() / 512) + ": " + name + "\n";
+        const QByteArray bytes =
+            TarWriter::Header(name, data.size()) + data + QByteArray((512 - data.size() % 512) % 512, '\0');
+        if (archive.write(bytes) != bytes.size())
+            return false;
+    }
+    if (archive.write(QByteArray(1024, '\0')) != 1024 || !archive.flush())
+        return false;
+    if (tmi) {
+        QFile file(levelFolder + QLatin1Char('/') + level.dirName() + QStringLiteral(".tmi"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(index) != index.size())
+            return false;
+    }
+    for (const QString& map : level.entryList({QStringLiteral("*.map")}, QDir::Files))
+        level.remove(map);
+    return QDir(levelFolder + QStringLiteral("/set")).removeRecursively();
 }
 
 } // namespace AtlasBuilder

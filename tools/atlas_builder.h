@@ -38,6 +38,12 @@ bool WriteLevel(const QString& atlasFolder, const Level& level, const Corners& c
 bool WriteLinkedLevel(const QString& levelFolder, int columns, int rows, const std::vector<QImage>& pictures,
                       const QString& extension = QStringLiteral("jpg"));
 
+// Packs the level in `levelFolder` as atlas makers do: its calibration files and the tiles of its set folder,
+// by name, go into "<levelFolder>/<folder name>.tar", with the ".tmi" index of their header blocks beside it
+// when `tmi`; the set folder and the calibration files are removed. False when a file could not be read or
+// written.
+bool TarLevel(const QString& levelFolder, bool tmi);
+
 // The calibration file text of a level with the given corners.
 QString CalibrationText(const QString& imageName, int width, int height, const Corners& corners);
 

@@ -2,6 +2,7 @@
 
 #include "atlas/folder_level_source.h"
 #include "atlas/picture_depth.h"
+#include "atlas/tar_level_source.h"
 
 #include <QImageReader>
 
@@ -96,5 +97,7 @@ std::optional<FileRange> LevelSource::TileAt(qint64 px, qint64 py) const {
 }
 
 std::unique_ptr<LevelSource> OpenLevelSource(const QString& levelFolder) {
+    if (const std::optional<QString> archive = LevelArchive(levelFolder))
+        return std::make_unique<TarLevelSource>(levelFolder, *archive);
     return std::make_unique<FolderLevelSource>(levelFolder);
 }

@@ -229,7 +229,6 @@ public:
         m_blocks = {};
         OrderByName();
         DropReplacedMembers();
-        OrderByName();
         IndexTilePositions();
         m_index.m_names.squeeze();
         m_index.m_members.shrink_to_fit();
@@ -255,8 +254,11 @@ private:
         order.resize(m_index.m_members.size());
         for (size_t i = 0; i < order.size(); ++i)
             order[i] = quint32(i);
-        std::stable_sort(order.begin(), order.end(), [this](quint32 a, quint32 b) {
-            return m_index.NameBytes(m_index.m_members[a]) < m_index.NameBytes(m_index.m_members[b]);
+        // Equal names stay in archive order: the last of them is the one that counts.
+        std::sort(order.begin(), order.end(), [this](quint32 a, quint32 b) {
+            const int names =
+                m_index.NameBytes(m_index.m_members[a]).compare(m_index.NameBytes(m_index.m_members[b]));
+            return names != 0 ? names < 0 : a < b;
         });
     }
 
@@ -277,11 +279,21 @@ private:
             first = {first.nameAt, first.nameLength, latest.sizeHigh, latest.dataBlock, latest.sizeLow};
             i = last;
         }
+        // Members keep their order, so the name order stays one once renumbered.
+        std::vector<quint32> renumbered(members.size());
         size_t kept = 0;
-        for (size_t i = 0; i < members.size(); ++i)
+        for (size_t i = 0; i < members.size(); ++i) {
+            renumbered[i] = quint32(kept);
             if (!replaced[i])
                 members[kept++] = members[i];
+        }
         members.resize(kept);
+        std::vector<quint32>& byName = m_index.m_byName;
+        byName.erase(
+            std::remove_if(byName.begin(), byName.end(), [&](quint32 member) { return replaced[member]; }),
+            byName.end());
+        for (quint32& member : byName)
+            member = renumbered[member];
     }
 
     // Every "_<px>_<py>." in the names of the tile folder's members, like a folder listing's.
@@ -402,16 +414,4 @@ qint64 TarIndex::MemoryBytes() const {
     return qint64(sizeof(*this)) + m_names.capacity() + qint64(m_members.capacity() * sizeof(Entry)) +
            qint64(m_byName.capacity() * sizeof(quint32)) +
            qint64(m_tilePositions.capacity() * sizeof(TilePosition));
-}
-
-std::optional<QByteArray> ReadTarMember(const QString& archivePath, TarMember member, qint64 maxBytes) {
-    if (member.size > maxBytes || member.offset < 0 || member.size < 0)
-        return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenFileSafely(archivePath, kMaxArchiveBytes);
-    if (!file || member.offset > file->size() - member.size)
-        return std::nullopt;
-    QByteArray data(member.size, Qt::Uninitialized);
-    if (::pread(file->handle(), data.data(), size_t(member.size), member.offset) != member.size)
-        return std::nullopt;
-    return data;
 }

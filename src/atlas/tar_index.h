@@ -74,7 +74,3 @@ private:
     std::vector<TilePosition> m_tilePositions; // ordered by position, then member
     bool m_tmiAgrees = false;
 };
-
-// The data of `member` of the archive at `archivePath`, read under the safe-read rules: nothing when the
-// member is larger than `maxBytes` or does not lie whole in the archive as it is now.
-std::optional<QByteArray> ReadTarMember(const QString& archivePath, TarMember member, qint64 maxBytes);

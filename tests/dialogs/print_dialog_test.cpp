@@ -1,3 +1,4 @@
+#include "atlas/level_folder.h"
 #include "dialogs/dialog_driver.h"
 #include "dialogs/print_dlg.h"
 #include "dialogs/print_osm.h"
@@ -424,4 +425,39 @@ TEST(PrintDialog, PrintToAPdfFileAsksBeforeReplacingAndNamesAFileItCannotWrite) 
     EXPECT_EQ(progress->value(), 0);
     EXPECT_EQ(QDir(home.documents).entryList(QDir::Files | QDir::Hidden),
               QStringList({"blocker", "map.pdf", "old.pdf"}));
+}
+
+// A tared level prints like a folder of tiles: from the view's top-left tile on, each tile stretched over its
+// cell of the 10 x 7 grid of the queue's page; the tile missing from the archive leaves its cell white.
+TEST(PrintQueue, ATaredLevelPrintsItsTilesFromTheArchive) {
+    ASSERT_TRUE(QueueReady());
+    const QString level = Folder() + QStringLiteral("/Alps 12");
+    QDir().mkpath(level + QStringLiteral("/set"));
+    for (int row = 0; row < 8; ++row)
+        for (int column = 0; column < 11; ++column)
+            if (QPoint(column, row) != QPoint(3, 2)) {
+                ASSERT_TRUE(
+                    SolidTile(column, row, QSize(64, 48))
+                        .save(level + QStringLiteral("/set/t_%1_%2.png").arg(column * 64).arg(row * 48)));
+            }
+    ASSERT_TRUE(AtlasBuilder::TarLevel(level, false));
+    g_nZoom = 12;
+    LoadLevel();
+    const int before = int(JobFiles().size());
+    CPrintDlg dialog;
+    std::tie(dialog.m_nFirstCol, dialog.m_nFirstRow, dialog.m_nTileWidth, dialog.m_nTileHeight) =
+        std::tuple{1, 1, g_nTileWidth, g_nTileHeight};
+    dialog.show();
+    Click(&dialog, QStringLiteral("Print"));
+    const QString job = WaitForJob(before);
+    ASSERT_FALSE(job.isEmpty()) << "the job has not arrived";
+    const QImage page = PageImage(job, 30);
+    ASSERT_EQ(page.size(), QSize(351, 248));
+    for (int row = 0; row < 7; ++row)
+        for (int column = 0; column < 10; ++column) {
+            const QRgb expected =
+                column == 2 && row == 1 ? qRgb(255, 255, 255) : CellColour(column + 1, row + 1);
+            EXPECT_TRUE(Shows(page, QPoint(column * 35 + 18, row * 35 + 18), expected))
+                << column << "," << row;
+        }
 }

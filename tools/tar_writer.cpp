@@ -1,4 +1,4 @@
-#include "support/tar_writer.h"
+#include "tar_writer.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,0 +1,243 @@
+#include "atlas/calibration.h"
+#include "atlas/level_steps.h"
+#include "atlas/pan_maker.h"
+#include "atlas/tile_count.h"
+#include "solid_level.h"
+#include "tar_writer.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <sys/stat.h>
+
+using namespace SolidLevel;
+
+namespace {
+
+const AtlasBuilder::Corners kCorners{.north = 52, .south = 51, .west = 1, .east = 0};
+
+QString LevelPath(quint32 zoom) {
+    return Folder() + QStringLiteral("/Alps ") + ZoomSuffix(zoom);
+}
+
+QString TileName(int column, int row, QSize size, const char* format) {
+    return QStringLiteral("t_%1_%2.%3").arg(column * size.width()).arg(row * size.height()).arg(format);
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray Calibration(int columns, int rows, QSize size) {
+    return AtlasBuilder::CalibrationText(QStringLiteral("Alps.png"), columns * size.width(),
+                                         rows * size.height(), kCorners)
+        .toUtf8();
+}
+
+// Level "Alps <zz>" of one-colour tiles of `size`, calibrated, as a folder; returns the level folder.
+QString WriteUntared(quint32 zoom, int columns, int rows, QSize size, const char* format) {
+    const QString level = LevelPath(zoom);
+    QDir().mkpath(level + QStringLiteral("/set"));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            EXPECT_TRUE(TileCache::SolidTile(column, row, size)
+                            .save(level + QStringLiteral("/set/") + TileName(column, row, size, format)));
+    WriteFile(level + QStringLiteral("/Alps ") + ZoomSuffix(zoom) + QStringLiteral(".map"),
+              Calibration(columns, rows, size));
+    return level;
+}
+
+// The same level packed by hand, so that a test can damage the archive: the calibration file, then the tiles
+// row by row.
+TarWriter::Archive TaredArchive(quint32 zoom, int columns, int rows, QSize size) {
+    TarWriter::Archive archive;
+    archive.Add("Alps " + ZoomSuffix(zoom).toUtf8() + ".map", Calibration(columns, rows, size));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            archive.Add("set/" + TileName(column, row, size, "png").toUtf8(),
+                        Encoded(TileCache::SolidTile(column, row, size), "PNG"));
+    archive.End();
+    return archive;
+}
+
+QString ArchivePath(quint32 zoom) {
+    return LevelPath(zoom) + QStringLiteral("/Alps ") + ZoomSuffix(zoom) + QStringLiteral(".tar");
+}
+
+void SaveArchive(quint32 zoom, const QByteArray& bytes) {
+    QDir().mkpath(LevelPath(zoom));
+    ASSERT_TRUE(TarWriter::Save(ArchivePath(zoom), bytes));
+}
+
+// Where the middle of window cell (column, row) lies for tiles of `size`.
+QPoint Middle(int column, int row, QSize size) {
+    return {column * size.width() + size.width() / 2, 33 + row * size.height() + size.height() / 2};
+}
+
+} // namespace
+
+TEST(TaredLevel, DrawsCountsAndCalibratesExactlyAsItsUntaredCopy) {
+    struct Row {
+        const char* what;
+        const char* format;
+        QSize tile;
+        int columns;
+        int rows;
+        bool tmi;
+    };
+    const std::vector<Row> rows = {
+        {.what = "PNG, wide tiles, .tmi",
+         .format = "png",
+         .tile = {200, 120},
+         .columns = 5,
+         .rows = 3,
+         .tmi = true},
+        {.what = "PNG, no .tmi", .format = "png", .tile = {200, 120}, .columns = 5, .rows = 3, .tmi = false},
+        {.what = "JPEG, tall tiles",
+         .format = "jpg",
+         .tile = {100, 180},
+         .columns = 4,
+         .rows = 6,
+         .tmi = false},
+        {.what = "JPEG, .tmi", .format = "jpg", .tile = {256, 256}, .columns = 9, .rows = 7, .tmi = true},
+    };
+    quint32 zoom = 10;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString level = WriteUntared(++zoom, row.columns, row.rows, row.tile, row.format);
+        const auto look = [&] {
+            std::tie(g_nZoom, g_fPt1Lat, g_fPt4Lat) = std::tuple{zoom, 0.0f, 0.0f};
+            LoadLevel();
+            g_nTbX = 1;
+            const int calibration = ReadCalibration();
+            const QImage picture = Render(1200, 800);
+            return std::tuple{
+                picture,
+                std::array{g_nTileWidth, g_nTileHeight, CountTileColumns(), CountTileRows(), calibration},
+                std::array{g_fPt1Lat, g_fPt4Lat}};
+        };
+        const auto untared = look();
+        ASSERT_TRUE(AtlasBuilder::TarLevel(level, row.tmi));
+        ASSERT_FALSE(QDir(level + QStringLiteral("/set")).exists());
+        const auto tared = look();
+        EXPECT_EQ(g_szAtlasFolder, level);
+        EXPECT_TRUE(std::get<0>(tared) == std::get<0>(untared)) << "the same picture";
+        EXPECT_EQ(std::get<1>(tared), std::get<1>(untared));
+        EXPECT_EQ(std::get<1>(tared),
+                  (std::array{row.tile.width(), row.tile.height(), row.columns, row.rows, 0}));
+        EXPECT_EQ(std::get<2>(tared), (std::array{52.0f, 51.0f}));
+        // From column 1 on: window cell (1, 1) shows tile (2, 1).
+        EXPECT_TRUE(Shows(std::get<0>(tared), Middle(1, 1, row.tile), CellColour(2, 1)));
+    }
+}
+
+TEST(TaredLevel, StepsTitlePanImagesAndTheLevelLookUpWorkOnArchives) {
+    const QString fine = WriteUntared(13, 10, 8, QSize(128, 96), "png");
+    const QString coarse = WriteUntared(12, 5, 4, QSize(128, 96), "png");
+    ASSERT_TRUE(AtlasBuilder::TarLevel(fine, false) && AtlasBuilder::TarLevel(coarse, true));
+    Enter(12);
+    std::tie(g_nTbX, g_nTbY, g_bMoved) = std::tuple{2, 1, 1};
+    const LevelStep step = AtlasZoomIn();
+    EXPECT_EQ(step.title, QStringLiteral("Orvex Trekbuddy Alps 13.map")) << "named as inside the archive";
+    // Single-precision rounding puts the column one below the exact 4, as for any level.
+    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{3, 2}));
+    EXPECT_EQ(FindLevelFolder(), fine);
+
+    // pan.jpg is made beside the archive, cell by cell, and the pan view shows it.
+    EXPECT_EQ(MakePanImage(LookAtPanLevel(fine), [](int) {}), QStringList());
+    const QImage pan = QImageReader(fine + QStringLiteral("/pan.jpg")).read();
+    EXPECT_EQ(pan.size(), QSize(800, 640));
+    for (const QPoint cell : {QPoint(0, 0), QPoint(9, 0), QPoint(3, 7), QPoint(9, 7)})
+        EXPECT_TRUE(Shows(pan, cell * 80 + QPoint(40, 40), CellColour(cell.x(), cell.y())))
+            << cell.x() << cell.y();
+    g_bPanView = 1;
+    EXPECT_TRUE(Shows(Render(800, 700), QPoint(40 + 160, 33 + 40), CellColour(2, 0)));
+}
+
+TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
+    const QSize size(120, 90);
+    struct Row {
+        const char* what;
+        std::function<void(TarWriter::Archive&)> damage;
+        std::vector<int> drawn; // tiles (0,0) (1,0) (2,0) (0,1) (1,1) (2,1)
+        int calibration;        // what ReadCalibration gives
+    };
+    // Header i + 1 is tile i's. The last tile grows to `bytes` with zeros after its PNG, where a decoder
+    // stops reading, and the calibration file with spaces after its lines.
+    const auto padTile = [](TarWriter::Archive& a, qint64 bytes) {
+        const QByteArray png = a.bytes.mid(a.HeaderAt(6) + 512, 4096);
+        a.bytes.truncate(a.HeaderAt(6));
+        a.bytes += TarWriter::Header("set/t_240_90.png", bytes) + png;
+        a.bytes.resize(a.HeaderAt(6) + 512 + bytes, '\0');
+    };
+    const auto padMap = [&size](TarWriter::Archive& a, qint64 bytes) {
+        QByteArray map = Calibration(3, 2, size);
+        map.resize(bytes, ' ');
+        TarWriter::Archive padded;
+        padded.Add("Alps 12.map", map);
+        a.bytes.replace(0, a.HeaderAt(1), padded.bytes);
+    };
+    const std::vector<Row> rows = {
+        {.what = "whole",
+         .damage = [](TarWriter::Archive&) {},
+         .drawn = {1, 1, 1, 1, 1, 1},
+         .calibration = 0},
+        {.what = "a damaged tile header",
+         .damage = [](TarWriter::Archive& a) { a.bytes[a.HeaderAt(2) + 1] ^= 1; },
+         .drawn = {1, 0, 1, 1, 1, 1},
+         .calibration = 0},
+        {.what = "cut in the last tile",
+         .damage = [](TarWriter::Archive& a) { a.bytes.truncate(a.HeaderAt(6) + 600); },
+         .drawn = {1, 1, 1, 1, 1, 0},
+         .calibration = 0},
+        {.what = "a damaged calibration header",
+         .damage = [](TarWriter::Archive& a) { a.bytes[a.HeaderAt(0) + 1] ^= 1; },
+         .drawn = {1, 1, 1, 1, 1, 1},
+         .calibration = -1},
+        {.what = "a tile of the tile limit",
+         .damage = [&](TarWriter::Archive& a) { padTile(a, kMaxTileBytes); },
+         .drawn = {1, 1, 1, 1, 1, 1},
+         .calibration = 0},
+        {.what = "a tile one byte past it",
+         .damage = [&](TarWriter::Archive& a) { padTile(a, kMaxTileBytes + 1); },
+         .drawn = {1, 1, 1, 1, 1, 0},
+         .calibration = 0},
+        {.what = "a calibration file of its limit",
+         .damage = [&](TarWriter::Archive& a) { padMap(a, kMaxCalibrationBytes); },
+         .drawn = {1, 1, 1, 1, 1, 1},
+         .calibration = 0},
+        {.what = "one byte past it",
+         .damage = [&](TarWriter::Archive& a) { padMap(a, kMaxCalibrationBytes + 1); },
+         .drawn = {1, 1, 1, 1, 1, 1},
+         .calibration = -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TarWriter::Archive archive = TaredArchive(12, 3, 2, size);
+        row.damage(archive);
+        SaveArchive(12, archive.bytes);
+        Enter(12);
+        g_fPt1Lat = 0;
+        EXPECT_EQ(ReadCalibration(), row.calibration);
+        EXPECT_EQ(g_fPt1Lat, row.calibration == 0 ? 52.0f : 0.0f);
+        const QImage picture = Render(600, 300);
+        std::vector<bool> drawn;
+        for (int tile = 0; tile < 6; ++tile)
+            drawn.push_back(Shows(picture, Middle(tile % 3, tile / 3, size), CellColour(tile % 3, tile / 3)));
+        EXPECT_EQ(drawn, std::vector<bool>(row.drawn.begin(), row.drawn.end()));
+    }
+
+    // An archive written anew while its level is shown is indexed anew; a FIFO in its place counts as none.
+    TarWriter::Archive archive = TaredArchive(12, 3, 2, size);
+    archive.bytes.truncate(archive.HeaderAt(2));
+    SaveArchive(12, archive.bytes);
+    EXPECT_EQ(CountTileColumns(), 1);
+    QFile::remove(ArchivePath(12));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ArchivePath(12)).constData(), 0600), 0);
+    Enter(12);
+    EXPECT_EQ((std::array{CountTileColumns(), g_nTileWidth, ReadCalibration()}), (std::array{0, 256, -1}));
+    EXPECT_TRUE(Shows(Render(600, 300), Middle(0, 0, size), kBlack));
+}
