@@ -21,15 +21,11 @@ TEST(LevelSource, NamingComesFromTheFirstTileAndEachPixelPositionFindsItsOwnTile
     EXPECT_EQ(std::tuple(layout->tile, layout->tileReadable), std::tuple(QSize(200, 100), true));
     EXPECT_EQ((std::array{source->CountColumns(), source->CountRows()}), (std::array{3, 2}));
     EXPECT_EQ(source->FirstTile().value_or(FileRange{}).path, level + QStringLiteral("/set/map_0_0.png"));
-    for (int column = 0; column <= 3; ++column) {
-        for (int row = 0; row <= 2; ++row) {
-            const QString name = QStringLiteral("/set/map_%1_%2.png").arg(column * 200).arg(row * 100);
-            const bool inside = column < 3 && row < 2;
-            EXPECT_EQ(source->TileAt(column * 200, row * 100).value_or(FileRange{}).path,
-                      inside ? level + name : QString())
-                << name.toStdString();
-        }
-    }
+    for (const auto& [px, py, name] :
+         {std::tuple{400, 100, "map_400_100.png"}, {200, 0, "map_200_0.png"}, {600, 0, ""}, {0, 200, ""}})
+        EXPECT_EQ(source->TileAt(px, py).value_or(FileRange{}).path,
+                  *name ? level + QStringLiteral("/set/") + QLatin1String(name) : QString())
+            << px << "," << py;
 
     struct Split {
         const char* name;
@@ -37,12 +33,11 @@ TEST(LevelSource, NamingComesFromTheFirstTileAndEachPixelPositionFindsItsOwnTile
         const char* extension;
     };
     for (const Split& row : {Split{.name = "t_0_0.jpg", .prefix = "t_", .extension = ".jpg"},
-                             Split{.name = "T_0_0.JPG", .prefix = "T_", .extension = ".JPG"},
-                             Split{.name = "a_10_0_0.jpeg", .prefix = "a_10_", .extension = ".jpeg"},
-                             Split{.name = "x_0_0.tar.png", .prefix = "x_", .extension = ".tar.png"}}) {
+                             {.name = "T_0_0.JPG", .prefix = "T_", .extension = ".JPG"},
+                             {.name = "a_10_0_0.jpeg", .prefix = "a_10_", .extension = ".jpeg"},
+                             {.name = "x_0_0.tar.png", .prefix = "x_", .extension = ".tar.png"}}) {
         const TileNaming naming = SplitFirstTileName(QLatin1String(row.name));
-        EXPECT_EQ((QStringList{naming.prefix, naming.extension}), (QStringList{row.prefix, row.extension}))
-            << row.name;
+        EXPECT_EQ((QStringList{naming.prefix, naming.extension}), (QStringList{row.prefix, row.extension}));
     }
 }
 
@@ -92,37 +87,35 @@ TEST(LevelSource, APositionFindsTheFirstNameTheWildcardSearchFinds) {
 // The depth is the file's own, whatever Qt decodes it to; width differs from height so a swap shows.
 TEST(LevelSource, TheFirstTileTellsItsSizeAndTheBitsPerPixelItsFileStores) {
     struct Tile {
-        const char* what;
-        QImage::Format format;
+        QImage::Format format; // Format_Invalid for a file that is no picture
         const char* type;
         int depth;
     };
     const Tile tiles[] = {
-        {.what = "colour JPEG", .format = QImage::Format_RGB32, .type = "jpg", .depth = 24},
-        {.what = "grey JPEG", .format = QImage::Format_Grayscale8, .type = "jpg", .depth = 8},
-        {.what = "colour PNG", .format = QImage::Format_RGB32, .type = "png", .depth = 24},
-        {.what = "PNG with alpha", .format = QImage::Format_ARGB32, .type = "png", .depth = 32},
-        {.what = "grey PNG", .format = QImage::Format_Grayscale8, .type = "png", .depth = 8},
-        {.what = "16-bit grey PNG", .format = QImage::Format_Grayscale16, .type = "png", .depth = 16},
-        {.what = "16-bit colour PNG", .format = QImage::Format_RGBX64, .type = "png", .depth = 48},
-        {.what = "not a picture", .format = QImage::Format_Invalid, .type = "jpg", .depth = 0},
+        {.format = QImage::Format_RGB32, .type = "jpg", .depth = 24},
+        {.format = QImage::Format_Grayscale8, .type = "jpg", .depth = 8},
+        {.format = QImage::Format_RGB32, .type = "png", .depth = 24},
+        {.format = QImage::Format_ARGB32, .type = "png", .depth = 32},
+        {.format = QImage::Format_Grayscale8, .type = "png", .depth = 8},
+        {.format = QImage::Format_Grayscale16, .type = "png", .depth = 16},
+        {.format = QImage::Format_RGBX64, .type = "png", .depth = 48},
+        {.format = QImage::Format_Invalid, .type = "jpg", .depth = 0},
     };
     const QString level = LevelFolder(QStringLiteral("12"));
     for (const Tile& tile : tiles) {
         QDir(level + QStringLiteral("/set")).removeRecursively();
         const QString path = LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/t_0_0.") + tile.type;
-        if (tile.format == QImage::Format_Invalid) {
+        QImage image(30, 20, tile.format == QImage::Format_Invalid ? QImage::Format_RGB32 : tile.format);
+        image.fill(QColor(200, 100, 50, 128));
+        if (tile.depth)
+            ASSERT_TRUE(image.save(path));
+        else
             WriteFile(path, "\xff\xd8\xff\xc0 not really a JPEG");
-        } else {
-            QImage image(30, 20, tile.format);
-            image.fill(QColor(200, 100, 50, 128));
-            ASSERT_TRUE(image.save(path)) << tile.what;
-        }
         const bool picture = tile.depth != 0;
         const CTileCount count;
         EXPECT_EQ(
             (std::array{count.GetTileWidth(level), count.GetTileHeight(level), count.GetTileBitDepth(level)}),
             (std::array{picture ? 30 : 0, picture ? 20 : 0, tile.depth}))
-            << tile.what;
+            << tile.type << " " << tile.format;
     }
 }

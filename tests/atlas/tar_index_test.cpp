@@ -199,30 +199,25 @@ TEST(TarIndex, LookUpsFollowTheArchiveOrderAndTheTileNamingRules) {
     const std::optional<TarIndex> index = Indexed(archive.bytes);
     ASSERT_TRUE(index);
     struct Row {
-        const char* what;
         std::optional<qsizetype> found;
         std::optional<qsizetype> expected;
     };
     const Row rows[] = {
-        {.what = "first of two names at one position", .found = index->FindTile(0, 0), .expected = 0},
-        {.what = "leading zeros write no position", .found = index->FindTile(256, 0), .expected = 3},
-        {.what = "one name, two positions", .found = index->FindTile(512, 0), .expected = 3},
-        {.what = "not in a subfolder of set", .found = index->FindTile(768, 0), .expected = {}},
-        {.what = "not outside set", .found = index->FindTile(1024, 0), .expected = {}},
-        {.what = "beyond 32 bits", .found = index->FindTile(99999999999, 0), .expected = {}},
-        {.what = "a non-ASCII name's position", .found = index->FindTile(2, 4), .expected = 8},
-        {.what = "calibration, any case",
-         .found = index->FindFirst(u"", QStringLiteral("*.map")),
-         .expected = 7},
-        {.what = "first tile", .found = index->FindFirst(u"set", QStringLiteral("*0_0.*")), .expected = 0},
-        {.what = "non-ASCII folding",
-         .found = index->FindFirst(u"set", QStringLiteral("\u039b_*")),
-         .expected = 8},
-        {.what = "exact names only", .found = index->Find(u"set/t_0_0.JPG"), .expected = {}},
-        {.what = "an exact name", .found = index->Find(u"set/t_0_0.jpg"), .expected = 1},
+        {.found = index->FindTile(0, 0), .expected = 0},            // the first of two names at one position
+        {.found = index->FindTile(256, 0), .expected = 3},          // leading zeros write no position
+        {.found = index->FindTile(512, 0), .expected = 3},          // one name, two positions
+        {.found = index->FindTile(768, 0), .expected = {}},         // not in a subfolder of set
+        {.found = index->FindTile(1024, 0), .expected = {}},        // nor outside it
+        {.found = index->FindTile(99999999999, 0), .expected = {}}, // beyond 32 bits
+        {.found = index->FindTile(2, 4), .expected = 8},
+        {.found = index->FindFirst(u"", QStringLiteral("*.map")), .expected = 7}, // any case
+        {.found = index->FindFirst(u"set", QStringLiteral("*0_0.*")), .expected = 0},
+        {.found = index->FindFirst(u"set", QStringLiteral("\u039b_*")), .expected = 8}, // non-ASCII folding
+        {.found = index->Find(u"set/t_0_0.JPG"), .expected = {}},                       // exact names only
+        {.found = index->Find(u"set/t_0_0.jpg"), .expected = 1},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.found, row.expected) << row.what;
+    for (size_t row = 0; row < std::size(rows); ++row)
+        EXPECT_EQ(rows[row].found, rows[row].expected) << "row " << row;
 }
 
 TEST(TarIndex, LimitsOfMembersAndOfWhatIsReadAtTheirExactValueAndOnePast) {
