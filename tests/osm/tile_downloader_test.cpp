@@ -40,14 +40,6 @@ struct Case {
     int hops = 0;
 };
 
-// Serves `answer` at the end of `hops` redirects from `path`.
-void ServeAfterRedirects(LoopbackTileServer& server, const QByteArray& path, const Case& row) {
-    for (int hop = 0; hop < row.hops; ++hop)
-        server.SetAnswer(path + (hop ? QByteArray::number(hop) : QByteArray()),
-                         {302, "moved", Fault::None, path + QByteArray::number(hop + 1)});
-    server.SetAnswer(path + (row.hops ? QByteArray::number(row.hops) : QByteArray()), row.answer);
-}
-
 } // namespace
 
 TEST_P(TileDownloader,
@@ -78,13 +70,18 @@ TEST_P(TileDownloader,
         SCOPED_TRACE(row.what);
         if (row.result == Stored)
             stored.append(QStringLiteral("12-1-%1.png").arg(row.what));
-        const QByteArray urlPath = "/12/1/" + QByteArray(row.what).replace(' ', '_') + ".png";
-        ServeAfterRedirects(m_server, urlPath, row);
+        // The answer at the end of `hops` redirects.
+        const auto hop = [&row](int n) {
+            return "/12/1/" + QByteArray(row.what).replace(' ', '_') + QByteArray::number(n) + ".png";
+        };
+        for (int n = 0; n < row.hops; ++n)
+            m_server.SetAnswer(hop(n), {302, "moved", Fault::None, hop(n + 1)});
+        m_server.SetAnswer(hop(row.hops), row.answer);
         const QString path = m_folder + QStringLiteral("/12-1-%1.png").arg(row.what);
         g_nBytesDownloaded = 12345; // the tile before left its count
         QElapsedTimer timer;
         timer.start();
-        EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QString::fromLatin1(urlPath.mid(1)), path), row.result);
+        EXPECT_EQ(DownloadTile(m_server.BaseUrl() + QString::fromLatin1(hop(0).mid(1)), path), row.result);
         EXPECT_LT(timer.elapsed(), kIdleMs * 3);
         EXPECT_EQ(LastDownloadStatus(), row.status);
         if (row.status == 1) {
