@@ -117,10 +117,6 @@ LoopbackTileServer::~LoopbackTileServer() {
     m_thread->wait();
 }
 
-QString LoopbackTileServer::BaseUrl() const {
-    return m_baseUrl;
-}
-
 void LoopbackTileServer::SetAnswer(const QByteArray& path, const Answer& answer) {
     QMutexLocker lock(&m_mutex);
     m_answers[path] = answer;

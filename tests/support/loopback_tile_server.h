@@ -39,7 +39,7 @@ public:
     ~LoopbackTileServer();
 
     // "http://127.0.0.1:<port>/" or "https://..."; empty when the server could not listen.
-    QString BaseUrl() const;
+    QString BaseUrl() const { return m_baseUrl; }
 
     // Serves `answer` for `path` (e.g. "/12/2032/1362.png") from now on.
     void SetAnswer(const QByteArray& path, const Answer& answer);
