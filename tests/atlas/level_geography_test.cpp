@@ -19,67 +19,37 @@ void WriteLevel(const char* projection) {
     Enter(12);
 }
 
-struct Case {
-    const char* name;
-    const char* projection;
-    std::array<qint32, 2> state; // g_nTbY, g_bPanView
-    QPoint point;
-    std::optional<std::pair<double, double>> expected; // latitude, longitude
-};
-
 } // namespace
 
 // On a Mercator level the latitude follows the Mercator function down the image: halfway down from 60 N to
 // 50 N lies at 55.31379 N (worked out beforehand from y = ln tan(pi/4 + lat/2)), not at 55. View pixel (x, y)
 // shows level pixel (x + 1, y - 32).
 TEST(LevelGeography, MercatorAndLinearLevelsPlaceThePointerAndNothingOutsideTheLevelOrTheMap) {
+    struct Case {
+        const char* map; // the projection
+        qint32 tbY = 0;
+        qint32 pan = 0;
+        QPoint at;
+        std::optional<std::pair<double, double>> place; // latitude, longitude
+    };
+    const char* const merc = "Mercator";
     const Case cases[] = {
-        {.name = "halfway",
-         .projection = "Mercator",
-         .state = {0, 0},
-         .point = {383, 544},
-         .expected = {{55.313794037, 3.0}}},
-        {.name = "a quarter down, a row scrolled",
-         .projection = "Mercator",
-         .state = {1, 0},
-         .point = {0, 32},
-         .expected = {{57.732689703, -1.986979167}}},
-        {.name = "linear halfway",
-         .projection = "Latitude/Longitude",
-         .state = {0, 0},
-         .point = {383, 544},
-         .expected = {{55.0, 3.0}}},
-        {.name = "transverse is no Mercator",
-         .projection = "Transverse Mercator",
-         .state = {0, 0},
-         .point = {383, 544},
-         .expected = {{55.0, 3.0}}},
-        {.name = "the last column",
-         .projection = "Mercator",
-         .state = {0, 0},
-         .point = {766, 100},
-         .expected = {{59.412191957, 7.986979167}}},
-        {.name = "right of the level",
-         .projection = "Mercator",
-         .state = {0, 0},
-         .point = {767, 100},
-         .expected = {}},
-        {.name = "below it", .projection = "Mercator", .state = {3, 0}, .point = {100, 288}, .expected = {}},
-        {.name = "over the band",
-         .projection = "Mercator",
-         .state = {0, 0},
-         .point = {383, 31},
-         .expected = {}},
-        {.name = "the pan image",
-         .projection = "Mercator",
-         .state = {0, 1},
-         .point = {383, 544},
-         .expected = {}},
+        {.map = merc, .at = {383, 544}, .place = {{55.313794037, 3.0}}},
+        {.map = merc, .tbY = 1, .at = {0, 32}, .place = {{57.732689703, -1.986979167}}}, // a quarter down
+        {.map = "Latitude/Longitude", .at = {383, 544}, .place = {{55.0, 3.0}}},
+        {.map = "Transverse Mercator", .at = {383, 544}, .place = {{55.0, 3.0}}},
+        // The last column, then right of the level, below it, over the band and on the pan image.
+        {.map = merc, .at = {766, 100}, .place = {{59.412191957, 7.986979167}}},
+        {.map = merc, .at = {767, 100}, .place = {}},
+        {.map = merc, .tbY = 3, .at = {100, 288}, .place = {}},
+        {.map = merc, .at = {383, 31}, .place = {}},
+        {.map = merc, .pan = 1, .at = {383, 544}, .place = {}},
     };
     for (const Case& c : cases) {
-        WriteLevel(c.projection);
-        std::tie(g_nTbY, g_bPanView) = std::tuple(c.state[0], c.state[1]);
-        EXPECT_TRUE(TileCache::IsPlace(CTrekbuddy().PositionAt(c.point), c.expected, 1e-5)) << c.name;
+        WriteLevel(c.map);
+        std::tie(g_nTbY, g_bPanView) = std::tuple(c.tbY, c.pan);
+        EXPECT_TRUE(TileCache::IsPlace(CTrekbuddy().PositionAt(c.at), c.place, 1e-5))
+            << c.map << " " << c.at.x() << "," << c.at.y();
     }
     QFile::remove(g_szAtlasFolder + QStringLiteral("/12.map"));
     EXPECT_FALSE(CTrekbuddy().PositionAt({383, 544})) << "no calibration, no place";

@@ -109,25 +109,17 @@ TEST(TileCount, HalvingSearchUpTo512OnlyProbedNamesCountAndTheFirstTileGivesTheS
 
 TEST(LevelFolder, AnAtlasRootLendsTheFirstLayerWithTheZoomOnlyWhenItHoldsNoLevelItself) {
     struct Row {
-        const char* what;
         QByteArray tba;
         quint32 zoom;
         QString level; // relative to the root; "*<zz>" for none
     };
-    const std::vector<Row> rows = {
-        {.what = "only the second layer has 12",
-         .tba = "Atlas 1.0\r\nname",
-         .zoom = 12,
-         .level = "Bern/Bern 12"},
-        {.what = "both layers have 11: name order",
-         .tba = "\xef\xbb\xbf"
-                "Atlas 1.0\n",
-         .zoom = 11,
-         .level = "Alps/Alps 11"},
-        {.what = "a level in the root itself wins", .tba = "Atlas 1.0", .zoom = 14, .level = "Top 14"},
-        {.what = "no layer has 13", .tba = "Atlas 1.0", .zoom = 13, .level = "*13"},
-        {.what = "no atlas file", .tba = {}, .zoom = 12, .level = "*12"},
-        {.what = "another first line", .tba = "Atlas 2.0\nAtlas 1.0", .zoom = 12, .level = "*12"},
+    const Row rows[] = {
+        {.tba = "Atlas 1.0\r\nname", .zoom = 12, .level = "Bern/Bern 12"}, // only the second layer has 12
+        {.tba = "\357\273\277Atlas 1.0\n", .zoom = 11, .level = "Alps/Alps 11"}, // both have 11: name order
+        {.tba = "Atlas 1.0", .zoom = 14, .level = "Top 14"}, // a level in the root itself wins
+        {.tba = "Atlas 1.0", .zoom = 13, .level = "*13"},
+        {.tba = {}, .zoom = 12, .level = "*12"},
+        {.tba = "Atlas 2.0\nAtlas 1.0", .zoom = 12, .level = "*12"},
     };
     const QString root = Folder();
     for (const char* level : {"Bern/Bern 12", "Bern/Bern 11", "Alps/Alps 11", "Alps/Alps 14", "Top 14"})
@@ -139,10 +131,9 @@ TEST(LevelFolder, AnAtlasRootLendsTheFirstLayerWithTheZoomOnlyWhenItHoldsNoLevel
             WriteFile(tba, row.tba);
         g_nZoom = row.zoom;
         const QString expected = root + QLatin1Char('/') + row.level;
-        EXPECT_EQ(GetLevelFolder(), expected) << row.what;
+        EXPECT_EQ(GetLevelFolder(), expected) << row.tba.constData();
         EXPECT_EQ(FindLevelFolder().value_or(QStringLiteral("*") + ZoomSuffix(row.zoom)),
-                  row.level.startsWith(u'*') ? row.level : expected)
-            << row.what;
+                  row.level.startsWith(u'*') ? row.level : expected);
     }
     EXPECT_EQ(SettingsStore::ReadAtlasFolder(), root) << "the chosen folder stays the stored one";
 

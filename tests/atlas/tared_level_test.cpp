@@ -23,14 +23,6 @@ QString TileName(int column, int row, QSize size, const char* format) {
     return QStringLiteral("t_%1_%2.%3").arg(column * size.width()).arg(row * size.height()).arg(format);
 }
 
-QByteArray Encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 QByteArray Calibration(int columns, int rows, QSize size) {
     return AtlasBuilder::CalibrationText(QStringLiteral("Alps.png"), columns * size.width(),
                                          rows * size.height(), kCorners)
@@ -50,26 +42,28 @@ QString WriteUntared(quint32 zoom, int columns, int rows, QSize size, const char
     return level;
 }
 
-// The same level packed by hand, so that a test can damage the archive: the calibration file, then the tiles
-// row by row.
-TarWriter::Archive TaredArchive(quint32 zoom, int columns, int rows, QSize size) {
+// Level 12 of 3 x 2 tiles of `size` packed by hand, so that a test can damage the archive: the calibration
+// file, then the tiles row by row.
+TarWriter::Archive TaredArchive(QSize size) {
     TarWriter::Archive archive;
-    archive.Add("Alps " + ZoomSuffix(zoom).toUtf8() + ".map", Calibration(columns, rows, size));
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            archive.Add("set/" + TileName(column, row, size, "png").toUtf8(),
-                        Encoded(TileCache::SolidTile(column, row, size), "PNG"));
+    archive.Add("Alps 12.map", Calibration(3, 2, size));
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 3; ++column) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            TileCache::SolidTile(column, row, size).save(&buffer, "PNG");
+            archive.Add("set/" + TileName(column, row, size, "png").toUtf8(), png);
+        }
     archive.End();
     return archive;
 }
 
-QString ArchivePath(quint32 zoom) {
-    return LevelPath(zoom) + QStringLiteral("/Alps ") + ZoomSuffix(zoom) + QStringLiteral(".tar");
-}
-
-void SaveArchive(quint32 zoom, const QByteArray& bytes) {
-    QDir().mkpath(LevelPath(zoom));
-    ASSERT_TRUE(TarWriter::Save(ArchivePath(zoom), bytes));
+QString SavedArchive(const QByteArray& bytes) {
+    QDir().mkpath(LevelPath(12));
+    const QString path = LevelPath(12) + QStringLiteral("/Alps 12.tar");
+    EXPECT_TRUE(TarWriter::Save(path, bytes));
+    return path;
 }
 
 // Where the middle of window cell (column, row) lies for tiles of `size`.
@@ -81,56 +75,38 @@ QPoint Middle(int column, int row, QSize size) {
 
 TEST(TaredLevel, DrawsCountsAndCalibratesExactlyAsItsUntaredCopy) {
     struct Row {
-        const char* what;
         const char* format;
         QSize tile;
         int columns;
         int rows;
         bool tmi;
     };
-    const std::vector<Row> rows = {
-        {.what = "PNG, wide tiles, .tmi",
-         .format = "png",
-         .tile = {200, 120},
-         .columns = 5,
-         .rows = 3,
-         .tmi = true},
-        {.what = "PNG, no .tmi", .format = "png", .tile = {200, 120}, .columns = 5, .rows = 3, .tmi = false},
-        {.what = "JPEG, tall tiles",
-         .format = "jpg",
-         .tile = {100, 180},
-         .columns = 4,
-         .rows = 6,
-         .tmi = false},
-        {.what = "JPEG, .tmi", .format = "jpg", .tile = {256, 256}, .columns = 9, .rows = 7, .tmi = true},
-    };
+    const Row rows[] = {{.format = "png", .tile = {200, 120}, .columns = 5, .rows = 3, .tmi = true},
+                        {.format = "jpg", .tile = {100, 180}, .columns = 4, .rows = 6, .tmi = false},
+                        {.format = "jpg", .tile = {256, 256}, .columns = 9, .rows = 7, .tmi = true}};
     quint32 zoom = 10;
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.format + std::to_string(row.tmi));
         const QString level = WriteUntared(++zoom, row.columns, row.rows, row.tile, row.format);
         const auto look = [&] {
             std::tie(g_nZoom, g_fPt1Lat, g_fPt4Lat) = std::tuple{zoom, 0.0f, 0.0f};
             LoadLevel();
             g_nTbX = 1;
             const int calibration = ReadCalibration();
-            const QImage picture = Render(1200, 800);
-            return std::tuple{
-                picture,
-                std::array{g_nTileWidth, g_nTileHeight, CountTileColumns(), CountTileRows(), calibration},
-                std::array{g_fPt1Lat, g_fPt4Lat}};
+            return std::tuple{Render(1200, 800),
+                              std::array{g_nTileWidth, g_nTileHeight, CountTileColumns(), CountTileRows(),
+                                         calibration, int(g_fPt1Lat), int(g_fPt4Lat)}};
         };
-        const auto untared = look();
+        const auto [untaredPicture, untared] = look();
         ASSERT_TRUE(AtlasBuilder::TarLevel(level, row.tmi));
         ASSERT_FALSE(QDir(level + QStringLiteral("/set")).exists());
-        const auto tared = look();
+        const auto [picture, tared] = look();
         EXPECT_EQ(g_szAtlasFolder, level);
-        EXPECT_TRUE(std::get<0>(tared) == std::get<0>(untared)) << "the same picture";
-        EXPECT_EQ(std::get<1>(tared), std::get<1>(untared));
-        EXPECT_EQ(std::get<1>(tared),
-                  (std::array{row.tile.width(), row.tile.height(), row.columns, row.rows, 0}));
-        EXPECT_EQ(std::get<2>(tared), (std::array{52.0f, 51.0f}));
+        EXPECT_TRUE(picture == untaredPicture) << "the same picture";
+        EXPECT_EQ(tared, untared);
+        EXPECT_EQ(tared, (std::array{row.tile.width(), row.tile.height(), row.columns, row.rows, 0, 52, 51}));
         // From column 1 on: window cell (1, 1) shows tile (2, 1).
-        EXPECT_TRUE(Shows(std::get<0>(tared), Middle(1, 1, row.tile), CellColour(2, 1)));
+        EXPECT_TRUE(Shows(picture, Middle(1, 1, row.tile), CellColour(2, 1)));
     }
 }
 
@@ -158,85 +134,80 @@ TEST(TaredLevel, StepsTitlePanImagesAndTheLevelLookUpWorkOnArchives) {
 }
 
 TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
+    using TarWriter::Archive;
     const QSize size(120, 90);
     struct Row {
         const char* what;
-        std::function<void(TarWriter::Archive&)> damage;
-        std::vector<int> drawn; // tiles (0,0) (1,0) (2,0) (0,1) (1,1) (2,1)
-        int calibration;        // what ReadCalibration gives
+        std::function<void(Archive&)> damage;
+        std::string drawn; // "1" for each of tiles (0,0) (1,0) (2,0) (0,1) (1,1) (2,1) drawn
+        bool calibrated;
     };
-    // Header i + 1 is tile i's. The last tile grows to `bytes` with zeros after its PNG, where a decoder
-    // stops reading, and the calibration file with spaces after its lines.
-    const auto padTile = [](TarWriter::Archive& a, qint64 bytes) {
-        const QByteArray png = a.bytes.mid(a.HeaderAt(6) + 512, 4096);
-        a.bytes.truncate(a.HeaderAt(6));
-        a.bytes += TarWriter::Header("set/t_240_90.png", bytes) + png;
-        a.bytes.resize(a.HeaderAt(6) + 512 + bytes, '\0');
+    // Header i + 1 is tile i's.
+    const auto flip = [](int header) {
+        return [header](Archive& a) { a.bytes[a.HeaderAt(header) + 1] ^= 1; };
     };
-    const auto padMap = [&size](TarWriter::Archive& a, qint64 bytes) {
-        QByteArray map = Calibration(3, 2, size);
-        map.resize(bytes, ' ');
-        TarWriter::Archive padded;
-        padded.Add("Alps 12.map", map);
-        a.bytes.replace(0, a.HeaderAt(1), padded.bytes);
+    // The last tile grows to `bytes` with zeros after its PNG, where a decoder stops reading, and the
+    // calibration file with spaces after its lines.
+    const auto padTile = [](qint64 bytes) {
+        return [bytes](Archive& a) {
+            const QByteArray png = a.bytes.mid(a.HeaderAt(6) + 512, 4096);
+            a.bytes.truncate(a.HeaderAt(6));
+            a.bytes += TarWriter::Header("set/t_240_90.png", bytes) + png;
+            a.bytes.resize(a.HeaderAt(6) + 512 + bytes, '\0');
+        };
+    };
+    const auto padMap = [size](qint64 bytes) {
+        return [bytes, size](Archive& a) {
+            Archive padded;
+            padded.Add("Alps 12.map", Calibration(3, 2, size).leftJustified(bytes, ' '));
+            a.bytes.replace(0, a.HeaderAt(1), padded.bytes);
+        };
     };
     const std::vector<Row> rows = {
-        {.what = "whole",
-         .damage = [](TarWriter::Archive&) {},
-         .drawn = {1, 1, 1, 1, 1, 1},
-         .calibration = 0},
-        {.what = "a damaged tile header",
-         .damage = [](TarWriter::Archive& a) { a.bytes[a.HeaderAt(2) + 1] ^= 1; },
-         .drawn = {1, 0, 1, 1, 1, 1},
-         .calibration = 0},
+        {.what = "whole", .damage = [](Archive&) {}, .drawn = "111111", .calibrated = true},
+        {.what = "a damaged tile header", .damage = flip(2), .drawn = "101111", .calibrated = true},
         {.what = "cut in the last tile",
-         .damage = [](TarWriter::Archive& a) { a.bytes.truncate(a.HeaderAt(6) + 600); },
-         .drawn = {1, 1, 1, 1, 1, 0},
-         .calibration = 0},
-        {.what = "a damaged calibration header",
-         .damage = [](TarWriter::Archive& a) { a.bytes[a.HeaderAt(0) + 1] ^= 1; },
-         .drawn = {1, 1, 1, 1, 1, 1},
-         .calibration = -1},
-        {.what = "a tile of the tile limit",
-         .damage = [&](TarWriter::Archive& a) { padTile(a, kMaxTileBytes); },
-         .drawn = {1, 1, 1, 1, 1, 1},
-         .calibration = 0},
-        {.what = "a tile one byte past it",
-         .damage = [&](TarWriter::Archive& a) { padTile(a, kMaxTileBytes + 1); },
-         .drawn = {1, 1, 1, 1, 1, 0},
-         .calibration = 0},
-        {.what = "a calibration file of its limit",
-         .damage = [&](TarWriter::Archive& a) { padMap(a, kMaxCalibrationBytes); },
-         .drawn = {1, 1, 1, 1, 1, 1},
-         .calibration = 0},
-        {.what = "one byte past it",
-         .damage = [&](TarWriter::Archive& a) { padMap(a, kMaxCalibrationBytes + 1); },
-         .drawn = {1, 1, 1, 1, 1, 1},
-         .calibration = -1},
+         .damage = [](Archive& a) { a.bytes.truncate(a.HeaderAt(6) + 600); },
+         .drawn = "111110",
+         .calibrated = true},
+        {.what = "a damaged calibration header", .damage = flip(0), .drawn = "111111", .calibrated = false},
+        {.what = "a tile of the limit",
+         .damage = padTile(kMaxTileBytes),
+         .drawn = "111111",
+         .calibrated = true},
+        {.what = "one past", .damage = padTile(kMaxTileBytes + 1), .drawn = "111110", .calibrated = true},
+        {.what = "a map of the limit",
+         .damage = padMap(kMaxCalibrationBytes),
+         .drawn = "111111",
+         .calibrated = true},
+        {.what = "one past",
+         .damage = padMap(kMaxCalibrationBytes + 1),
+         .drawn = "111111",
+         .calibrated = false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        TarWriter::Archive archive = TaredArchive(12, 3, 2, size);
+        Archive archive = TaredArchive(size);
         row.damage(archive);
-        SaveArchive(12, archive.bytes);
+        SavedArchive(archive.bytes);
         Enter(12);
         g_fPt1Lat = 0;
-        EXPECT_EQ(ReadCalibration(), row.calibration);
-        EXPECT_EQ(g_fPt1Lat, row.calibration == 0 ? 52.0f : 0.0f);
+        EXPECT_EQ(ReadCalibration(), row.calibrated ? 0 : -1);
+        EXPECT_EQ(g_fPt1Lat, row.calibrated ? 52.0f : 0.0f);
         const QImage picture = Render(600, 300);
-        std::vector<bool> drawn;
+        std::string drawn;
         for (int tile = 0; tile < 6; ++tile)
-            drawn.push_back(Shows(picture, Middle(tile % 3, tile / 3, size), CellColour(tile % 3, tile / 3)));
-        EXPECT_EQ(drawn, std::vector<bool>(row.drawn.begin(), row.drawn.end()));
+            drawn +=
+                Shows(picture, Middle(tile % 3, tile / 3, size), CellColour(tile % 3, tile / 3)) ? '1' : '0';
+        EXPECT_EQ(drawn, row.drawn);
     }
 
     // An archive written anew while its level is shown is indexed anew; a FIFO in its place counts as none.
-    TarWriter::Archive archive = TaredArchive(12, 3, 2, size);
-    archive.bytes.truncate(archive.HeaderAt(2));
-    SaveArchive(12, archive.bytes);
+    Archive archive = TaredArchive(size);
+    const QString path = SavedArchive(archive.bytes.left(archive.HeaderAt(2)));
     EXPECT_EQ(CountTileColumns(), 1);
-    QFile::remove(ArchivePath(12));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(ArchivePath(12)).constData(), 0600), 0);
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     Enter(12);
     EXPECT_EQ((std::array{CountTileColumns(), g_nTileWidth, ReadCalibration()}), (std::array{0, 256, -1}));
     EXPECT_TRUE(Shows(Render(600, 300), Middle(0, 0, size), kBlack));
