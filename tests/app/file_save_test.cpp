@@ -8,10 +8,6 @@ using namespace DialogDriver;
 
 namespace {
 
-void Answer(const QString& answer) {
-    WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
-}
-
 // Chooses `path` in the file dialog about to come up, then answers the question that follows with `answer`.
 void ChooseFileThenAnswer(const QString& path, const QString& answer) {
     WhenModal<QFileDialog>([path, answer](QFileDialog* files) {
@@ -23,7 +19,7 @@ void ChooseFileThenAnswer(const QString& path, const QString& answer) {
         if (files->isVisible())
             ChooseFileThenAnswer(path, answer);
         else if (!answer.isEmpty())
-            Answer(answer);
+            WhenModal<QMessageBox>([answer](QMessageBox* box) { Click(box, answer); });
     });
 }
 
@@ -39,16 +35,14 @@ TEST(FileSave, SaveAndSaveAsAskBeforeEmptyingAFileThatHoldsData) {
     app.OnFileOpen();
     ASSERT_EQ(MainWindow()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
 
-    Answer(QStringLiteral("&No"));
+    WhenModal<QMessageBox>([](QMessageBox* box) { Click(box, QStringLiteral("&No")); });
     app.OnFileSave();
     EXPECT_EQ(FileContent(notes), QByteArray("keep"));
-    ChooseFileThenAnswer(other, QStringLiteral("&No"));
-    app.OnFileSaveAs();
-    EXPECT_EQ(FileContent(other), QByteArray("mine"));
-    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("notes.txt - Tarnwell"));
-
-    ChooseFileThenAnswer(other, QStringLiteral("&Yes"));
-    app.OnFileSaveAs();
-    EXPECT_EQ(FileContent(other), QByteArray());
-    EXPECT_EQ(MainWindow()->windowTitle(), QStringLiteral("other.txt - Tarnwell"));
+    for (const auto& [answer, content, title] :
+         {std::tuple{"&No", "mine", "notes.txt"}, {"&Yes", "", "other.txt"}}) {
+        ChooseFileThenAnswer(other, QString::fromLatin1(answer));
+        app.OnFileSaveAs();
+        EXPECT_EQ(std::pair(FileContent(other), MainWindow()->windowTitle()),
+                  std::pair(QByteArray(content), QString::fromLatin1(title) + QStringLiteral(" - Tarnwell")));
+    }
 }

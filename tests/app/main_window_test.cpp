@@ -8,56 +8,52 @@
 TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     RunningApp app;
     const CMainFrame& frame = *MainWindow();
-    // Each menu as "title: label id keys;" per item ("off" when disabled), and each prompt after its id.
-    QStringList menus, prompts;
+    // Each menu as "title: label id keys (prompt);" per item, "off" when disabled.
+    QStringList menus;
     for (QAction* menu : frame.menuBar()->actions()) {
         menus.append(menu->text() + QLatin1Char(':'));
         for (QAction* item : menu->menu()->actions()) {
             if (item->isSeparator())
                 continue;
-            const QString id = QString::number(item->data().toInt());
-            menus.back() += QLatin1Char(' ') + item->text() + QLatin1Char(' ') + id;
+            menus.back() += QLatin1Char(' ') + item->text() + QLatin1Char(' ') + item->data().toString();
             for (const QKeySequence& key : item->shortcuts())
                 menus.back() += QLatin1Char(' ') + key.toString(QKeySequence::PortableText);
-            menus.back() += item->isEnabled() ? QStringLiteral(";") : QStringLiteral(" off;");
             if (!item->statusTip().isEmpty())
-                prompts.append(id + QLatin1Char(' ') + item->statusTip());
+                menus.back() += QStringLiteral(" (%1)").arg(item->statusTip());
+            menus.back() += item->isEnabled() ? QStringLiteral(";") : QStringLiteral(" off;");
         }
     }
     // Undo and Paste have no handler, and the recent-file list is empty in a fresh profile.
-    EXPECT_EQ(menus, QStringList(
-                         {"&File: &New 57600 Ctrl+N; &Open... 57601 Ctrl+O; &Save 57603 Ctrl+S; Save &As... "
-                          "57604; &Print... 57607 Ctrl+P; Print Pre&view 57609; P&rint Setup... 57606; "
-                          "Recent File 57616 off; E&xit 57665;",
-                          "&Edit: &Undo 57643 Ctrl+Z Alt+Backspace off; Cu&t 57635 Ctrl+X Shift+Del; &Copy "
-                          "57634 Ctrl+C Ctrl+Ins; &Paste 57637 Ctrl+V Shift+Ins off;",
-                          "&View: &Toolbars and Docking Windows 59392; &Status Bar 59393; Map type &7 "
-                          "Trekbuddy 32784; Map type &6 OSM 32785; Refresh 32786; Set OSM &zoom level 32797;",
-                          "Map: &Start position 32778; &Get screen map 32779;",
-                          "&Help: &User guide 32801 F1; &About Tarnwell... 57664;",
-                          "Trekbuddy: &Default atlas folder 32781; &Make pan files 32782; &Print 32783; "
-                          "Print3 32795;",
-                          "OSM: &Set OSM Source 32792; &Print 32796;"}));
-    EXPECT_EQ(prompts,
-              QStringList(
-                  {"57637 Insert Clipboard contents - Paste - not coded yet.",
-                   "32784 Start viewing a Trekbuddy map.", "32785 Start viewing a OSM map.",
-                   "32786 Redraw the map.", "32797 Change the zoom level for the Type6 OSM map",
-                   "32801 Open the user guide in the web browser.",
-                   "32781 Set the folder to use for cached OSM map tiles or pre downloaded Trekbuddy tiles.",
-                   "32782 Make a Trekbuddy pan file for quickly moving around the map.",
-                   "32783 Print a Trekbuddy map.",
-                   "32795 Print a Trekbuddy map, same as the other menu but running from a different part "
-                   "of this app.",
-                   "32792 Choose a OSM web tile server to use.", "32796 Print a OSM map."}));
+    EXPECT_EQ(
+        menus,
+        QStringList(
+            {"&File: &New 57600 Ctrl+N; &Open... 57601 Ctrl+O; &Save 57603 Ctrl+S; Save &As... 57604; "
+             "&Print... 57607 Ctrl+P; Print Pre&view 57609; P&rint Setup... 57606; Recent File 57616 off; "
+             "E&xit 57665;",
+             "&Edit: &Undo 57643 Ctrl+Z Alt+Backspace off; Cu&t 57635 Ctrl+X Shift+Del; &Copy 57634 Ctrl+C "
+             "Ctrl+Ins; &Paste 57637 Ctrl+V Shift+Ins (Insert Clipboard contents - Paste - not coded yet.) "
+             "off;",
+             "&View: &Toolbars and Docking Windows 59392; &Status Bar 59393; Map type &7 Trekbuddy 32784 "
+             "(Start viewing a Trekbuddy map.); Map type &6 OSM 32785 (Start viewing a OSM map.); Refresh "
+             "32786 (Redraw the map.); Set OSM &zoom level 32797 (Change the zoom level for the Type6 OSM "
+             "map);",
+             "Map: &Start position 32778; &Get screen map 32779;",
+             "&Help: &User guide 32801 F1 (Open the user guide in the web browser.); &About Tarnwell... "
+             "57664;",
+             "Trekbuddy: &Default atlas folder 32781 (Set the folder to use for cached OSM map tiles or pre "
+             "downloaded Trekbuddy tiles.); &Make pan files 32782 (Make a Trekbuddy pan file for quickly "
+             "moving around the map.); &Print 32783 (Print a Trekbuddy map.); Print3 32795 (Print a "
+             "Trekbuddy map, same as the other menu but running from a different part of this app.);",
+             "OSM: &Set OSM Source 32792 (Choose a OSM web tile server to use.); &Print 32796 (Print a OSM "
+             "map.);"}));
 
-    QList<int> buttons;
-    for (QAction* action : frame.findChild<QToolBar*>()->actions()) {
-        buttons.append(action->isSeparator() ? 0 : action->data().toInt());
-        EXPECT_TRUE(action->isSeparator() || action->isEnabled() || buttons.back() == 57637);
-    }
-    EXPECT_EQ(buttons, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 0, 57637, 0, 57607, 57664, 32776,
-                                   32799, 32800}));
+    // The toolbar's commands, 0 for a separator, each enabled but Paste.
+    QStringList buttons;
+    for (QAction* action : frame.findChild<QToolBar*>()->actions())
+        buttons.append(QString::number(action->data().toInt()) +
+                       (action->isEnabled() ? QString() : QStringLiteral(" off")));
+    EXPECT_EQ(buttons.join(QLatin1Char(' ')),
+              QStringLiteral("57600 57601 57603 0 57635 57634 0 57637 off 0 57607 57664 32776 32799 32800"));
     for (const auto& [id, tip] : {std::pair{32776, "Opens a dialog to allow the OSM view zoom to be set."},
                                   {32799, "Reset the OSM Zoom and X Y to defaults."},
                                   {32800, "Deletes any zero sized map tiles in the current map view."}})
@@ -79,8 +75,7 @@ TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
         {32792, 7, 5, 6}, {32797, 7, 5, 6}, {32776, 7, 5, 6}, {57664, 6, 6, 6}, {57664, 7, 7, 7},
     };
     for (const auto& [id, before, behind, after] : walks) {
-        g_nMapType = before;
-        quint32 shown = 0;
+        quint32 shown = g_nMapType = before;
         DialogDriver::WhenModal<QDialog>([&shown](QDialog* dialog) {
             shown = g_nMapType;
             dialog->reject();
@@ -88,19 +83,19 @@ TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
         app.Command(id)->trigger();
         EXPECT_EQ(std::pair(shown, g_nMapType), std::pair(behind, after)) << id;
     }
-    EXPECT_TRUE(TestEnv::Messages().isEmpty()) << TestEnv::MessageTexts().join(' ').toStdString();
+    EXPECT_EQ(TestEnv::MessageTexts(), QStringList());
 }
 
 TEST(MainWindow, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallCommands) {
     RunningApp app;
-    EXPECT_EQ(std::tuple(g_nMapType, g_nZoom, g_nTileWidth, g_szAtlasFolder),
-              std::tuple(kMapTypeTrekbuddy, 12u, 256, QString()));
-    EXPECT_FALSE(SettingsStore::KeyExists()) << "a start creates no settings";
+    EXPECT_EQ(std::tuple(g_nMapType, g_nZoom, g_nTileWidth, g_szAtlasFolder, SettingsStore::KeyExists()),
+              std::tuple(kMapTypeTrekbuddy, 12u, 256, QString(), false));
     for (quint32 type : {kMapTypeTrekbuddy, kMapTypeOsm}) {
         g_nMapType = type;
         MainWindow()->Menu(QStringLiteral("&View"))->aboutToShow();
-        EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(), type == kMapTypeTrekbuddy);
-        EXPECT_EQ(app.Command(ID_VIEW_MAPTYPE6OSM)->isChecked(), type == kMapTypeOsm);
+        EXPECT_EQ(std::pair(app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(),
+                            app.Command(ID_VIEW_MAPTYPE6OSM)->isChecked()),
+                  std::pair(type == kMapTypeTrekbuddy, type == kMapTypeOsm));
         app.Command(ID_MAP_STARTPOSITION)->trigger();
         EXPECT_EQ(g_nMapType, type) << "Start position puts the map type back";
     }
@@ -109,15 +104,14 @@ TEST(MainWindow, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallComman
               QStringList({"OnMapStartposition This function does not work",
                            "OnMapStartposition This function does not work",
                            "OnMapGetscreenmap This is a test function and has been disabled"}));
-
+    // Reset acts on the OSM map only; Trekbuddy reloads its level.
     std::tie(g_nMapType, g_nZoom) = std::tuple(kMapTypeTrekbuddy, 15u);
     app.Command(ID_OSM_RESETPOSITION)->trigger();
-    EXPECT_EQ(g_nZoom, 15u) << "reset acts on the OSM map only";
+    EXPECT_EQ(g_nZoom, 15u);
     std::tie(g_nMapType, g_nOsmX) = std::tuple(kMapTypeOsm, 7);
     app.Command(ID_OSM_RESETPOSITION)->trigger();
     EXPECT_EQ(std::tuple(g_nZoom, g_nOsmX, g_nOsmY), std::tuple(12u, 2032, 1362));
-
     g_nTbX = 5;
     app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->trigger();
-    EXPECT_EQ(std::pair(g_nMapType, g_nTbX), std::pair(kMapTypeTrekbuddy, 0)) << "the level is reloaded";
+    EXPECT_EQ(std::pair(g_nMapType, g_nTbX), std::pair(kMapTypeTrekbuddy, 0));
 }

@@ -1,34 +1,18 @@
 #include "draw/map_band.h"
 #include "draw/map_font.h"
-#include "state/map_state.h"
+#include "support/tile_cache.h"
 
 #include <QFontMetrics>
-#include <QImage>
-#include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 
-constexpr QRgb kFill = 0xff505050;
-
-// A target of `dpiX` by `dpiY` dots per inch.
+// A blank target of `dpiX` by `dpiY` dots per inch.
 QImage Target(QSize size, int dpiX, int dpiY) {
     QImage image(size, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpiX / 0.0254));
     image.setDotsPerMeterY(qRound(dpiY / 0.0254));
-    image.fill(kFill);
+    image.fill(TileCache::kUntouched);
     return image;
-}
-
-// The first and the last row of column `x` that the band drew on, from `top` down.
-std::pair<int, int> DrawnRows(const QImage& image, int x, int top = 0) {
-    int first = -1, last = -1;
-    for (int y = top; y < image.height(); ++y)
-        if (image.pixel(x, y) != kFill) {
-            first = first < 0 ? y : first;
-            last = y;
-        }
-    return {first, last};
 }
 
 } // namespace
@@ -51,7 +35,7 @@ TEST(MapFont, TheCellIsTheSpecifiedHeightAndTheAverageCharacterTheSpecifiedWidth
         {.dpiX = 600, .dpiY = 600, .heightDivisor = 6, .widthDivisor = 12, .cell = 99},
     };
     for (const Size& size : sizes) {
-        SCOPED_TRACE(testing::Message() << size.dpiX << "x" << size.dpiY << " dpi / " << size.heightDivisor);
+        SCOPED_TRACE(size.cell);
         const QImage target = Target(QSize(8, 8), size.dpiX, size.dpiY);
         const QFontMetrics metrics(MapFont(target, size.heightDivisor, size.widthDivisor));
         EXPECT_EQ(metrics.ascent() + metrics.descent(), size.cell);
@@ -67,6 +51,7 @@ TEST(MapFont, TheZoomNumberAndTheStatusLineStayInsideTheBand) {
     QPainter painter(&band);
     DrawMapBand(painter, band, 2032, 1362);
     painter.end();
-    EXPECT_EQ(DrawnRows(band, 82), std::pair(0, 31)) << "the zoom number";
-    EXPECT_EQ(DrawnRows(band, 412), std::pair(8, 23)) << "the status line";
+    const QImage blank = Target(QSize(1, 60), 96, 96);
+    EXPECT_EQ(TileCache::DifferingArea(band.copy(82, 0, 1, 60), blank), QRect(0, 0, 1, 32));
+    EXPECT_EQ(TileCache::DifferingArea(band.copy(412, 0, 1, 60), blank), QRect(0, 8, 1, 16));
 }

@@ -48,19 +48,19 @@ TEST(DrawOsmMap, DrawsCachedTilesInGridOrderAndReadsThemAfreshAtEveryPaint) {
     const QRect credit = DifferingArea(painted.copy(tileArea), expected.copy(tileArea)).translated(0, 32);
     EXPECT_EQ(credit.bottomRight(), QPoint(998, 698));
     EXPECT_TRUE(ShowsCredit(painted, credit));
-    g_wszOsmUrl = TileServers()[0].url;
+    g_wszOsmUrl = TileServers()[0].url; // each server has its own credit
     const QRect shorter =
         DifferingArea(Render(1000, 700).copy(tileArea), expected.copy(tileArea)).translated(0, 32);
-    EXPECT_LT(shorter.width() * 2, credit.width()) << "each server has its own";
+    EXPECT_LT(shorter.width() * 2, credit.width());
     COsmView map;
     Picture(1000, 700, [&map](QPainter& painter, QRect area) { map.DrawOsmMap(painter, area); });
+    // A click on the credit is no map click.
     EXPECT_EQ(std::pair(map.OnClick(shorter.center(), {}).repaint, map.OnClick({500, 400}, {}).repaint),
-              std::pair(false, true))
-        << "a click on the credit is no map click";
-    g_wszOsmUrl = kNoServer;
-    EXPECT_TRUE(HasWhite(painted, QRect(80, 0, 40, 32))) << "zoom number";
-    EXPECT_TRUE(HasWhite(painted, QRect(410, 7, 180, 16))) << "status text";
+              std::pair(false, true));
+    // The zoom number and the status text over the band; nothing to fetch, so no follow-up paint.
+    EXPECT_TRUE(HasWhite(painted, QRect(80, 0, 40, 32)) && HasWhite(painted, QRect(410, 7, 180, 16)));
     EXPECT_EQ(g_bOsmRepaint, 0);
+    g_wszOsmUrl = kNoServer;
     ASSERT_TRUE(SolidTile(2040, 1370).save(TileFile(12, 2032, 1362)));
     EXPECT_EQ(Render(1000, 700).pixel(100, 100), CellColour(2040, 1370));
 }
@@ -80,16 +80,17 @@ TEST(DrawOsmMap, AnEmptyCacheIsFetchedRowByRowAndShownByOneFollowUpPaintAlsoUnde
     const QImage image = Render(1000, 700);
     EXPECT_EQ(g_bOsmRepaint, 0);
     EXPECT_EQ(served.server.Requests().size(), 11);
-    EXPECT_EQ(image.pixel(CellPoint(0, 0)), CellColour(2032, 1362));
-    EXPECT_EQ(image.pixel(CellPoint(3, 2)), CellColour(2035, 1364));
-    EXPECT_EQ(image.pixel(CellPoint(1, 1)), kBlack) << "the empty file stays blank";
+    EXPECT_EQ((std::array{image.pixel(CellPoint(0, 0)), image.pixel(CellPoint(3, 2)),
+                          image.pixel(CellPoint(1, 1))}),
+              (std::array{CellColour(2032, 1362), CellColour(2035, 1364), kBlack}))
+        << "the empty file stays blank";
 
     g_nTbX = 2; // Trekbuddy offsets widen the grid and shift it left
     Render(1000, 700);
     EXPECT_EQ(served.server.Requests().size(), 17) << "two more columns, left of the surface";
     const QImage shifted = Render(1000, 700);
-    EXPECT_EQ(shifted.pixel(CellPoint(0, 0)), CellColour(2034, 1362));
-    EXPECT_EQ(shifted.pixel(CellPoint(3, 2)), CellColour(2037, 1364));
+    EXPECT_EQ(std::pair(shifted.pixel(CellPoint(0, 0)), shifted.pixel(CellPoint(3, 2))),
+              std::pair(CellColour(2034, 1362), CellColour(2037, 1364)));
 }
 
 TEST(DrawOsmMap, AStalledServerEndsThePaintsDownloadsAfterOneTimeOut) {

@@ -53,19 +53,7 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboardAndCutRemoves
     EXPECT_EQ(bmp.left(58).toHex().toStdString(),
               "424df65c1500000000003600000028000000bc020000f40100000100200000000000c0"
               "5c15000000000000000000000000000000000063280a00");
-    const QImage file(program + QStringLiteral("/new.bmp")),
-        clipboard = QGuiApplication::clipboard()->image();
-    ASSERT_EQ(clipboard.size(), QSize(700, 500));
-    const std::pair<QPoint, QRgb> expected[] = {{{0, 0}, kBackground},         {{699, 32}, kBackground},
-                                                {{0, 33}, CellColour(0, 0)},   {{255, 288}, CellColour(0, 0)},
-                                                {{256, 33}, CellColour(1, 0)}, {{699, 288}, CellColour(2, 0)},
-                                                {{0, 289}, CellColour(0, 1)},  {{511, 499}, CellColour(1, 1)},
-                                                {{512, 289}, kBackground},     {{699, 470}, kBackground}};
-    for (const auto& [at, colour] : expected) {
-        EXPECT_EQ(file.pixel(at), colour) << at.x() << "," << at.y();
-        EXPECT_EQ(clipboard.pixel(at), colour) << at.x() << "," << at.y();
-    }
-    // Beyond the tiles, the credit of the tile server in the bottom-right corner.
+    // Beyond the tiles and the background only the tile server's credit, in the bottom-right corner.
     QImage tiles(700, 500, QImage::Format_RGB32);
     tiles.fill(kBackground);
     QPainter painter(&tiles);
@@ -73,7 +61,9 @@ TEST(MapCapture, A700By500CaptureReplacesTheBmpAndFillsTheClipboardAndCutRemoves
         painter.fillRect(QRect(cell.x() * 256, cell.y() * 256 + 33, 256, 256),
                          CellColour(cell.x(), cell.y()));
     painter.end();
-    for (const QImage& picture : {file, clipboard.convertToFormat(QImage::Format_RGB32)}) {
+    const QImage clipboard = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(clipboard.size(), QSize(700, 500));
+    for (const QImage& picture : {QImage(program + QStringLiteral("/new.bmp")), clipboard}) {
         const QRect credit = TileCache::DifferingArea(picture.convertToFormat(QImage::Format_RGB32), tiles);
         EXPECT_EQ(credit.bottomRight(), QPoint(699, 499));
         EXPECT_TRUE(TileCache::ShowsCredit(picture, credit));
@@ -133,17 +123,11 @@ TEST(MapCapture, ThePathBesideTheProgramTakesAtMostFiveHundredUnitsWithItsTermin
         ASSERT_TRUE(QDir().mkpath(program));
         ASSERT_EQ(QDir(program).filePath(QStringLiteral("new.bmp")).size(), length.pathUnits);
         QGuiApplication::clipboard()->clear();
-        const QString confirmation = CCopyImage().CopyMap(QSize(300, 200), program);
+        EXPECT_EQ(CCopyImage().CopyMap(QSize(300, 200), program), length.written ? kBeside : QString());
         EXPECT_EQ(QFile::exists(program + QStringLiteral("/new.bmp")), length.written);
         EXPECT_EQ(QGuiApplication::clipboard()->image().isNull(), !length.written);
-        if (length.written) {
-            EXPECT_EQ(confirmation, kBeside);
-            EXPECT_TRUE(TestEnv::Messages().isEmpty());
-            continue;
-        }
-        EXPECT_EQ(confirmation, QString());
-        ASSERT_EQ(TestEnv::Messages().size(), 1);
-        EXPECT_EQ(TestEnv::Messages()[0].title, QStringLiteral("Tarnwell check path"));
-        EXPECT_TRUE(TestEnv::Messages()[0].text.startsWith(QStringLiteral("An error occured appending")));
     }
+    ASSERT_EQ(TestEnv::Messages().size(), 1);
+    EXPECT_EQ(TestEnv::Messages()[0].title, QStringLiteral("Tarnwell check path"));
+    EXPECT_TRUE(TestEnv::Messages()[0].text.startsWith(QStringLiteral("An error occured appending")));
 }

@@ -30,24 +30,17 @@ TEST(PageGeometry, CellCountsForgiveOnlyTheRoundingOfTheirOwnDivision) {
     ASSERT_LT(114 / (114.0f / 7), 7.0f) << "the rounding that the count must forgive";
     struct Count {
         const char* name;
-        GridGeometry grid;
-        int columns;
-        int rows;
+        float tileW, tileH;
+        int columns, rows;
     };
-    for (const Count& count :
-         {Count{.name = "whole cells",
-         .grid = {.tileW = 38, .tileH = 20, .width = 114, .height = 80},
-         .columns = 3,
-         .rows = 4},
-          Count{.name = "a seventh across, a thirteenth down",
-          .grid = {.tileW = 114.0f / 7, .tileH = 112.0f / 13, .width = 114, .height = 112},
-          .columns = 7,
-          .rows = 13},
-          Count{.name = "a hair more than a seventh across and a thirteenth down",
-          .grid = {.tileW = 114 / 6.9997f, .tileH = 112 / 12.9997f, .width = 114, .height = 112},
-          .columns = 6,
-          .rows = 12}})
-        EXPECT_EQ((std::pair{GridColumns(count.grid), GridRows(count.grid)}),
-                  (std::pair{count.columns, count.rows}))
+    const Count counts[] = {
+        {.name = "whole cells", .tileW = 38, .tileH = 28, .columns = 3, .rows = 4},
+        {.name = "a seventh", .tileW = 114.0f / 7, .tileH = 112.0f / 13, .columns = 7, .rows = 13},
+        {.name = "a hair more", .tileW = 114 / 6.9997f, .tileH = 112 / 12.9997f, .columns = 6, .rows = 12},
+    };
+    for (const Count& count : counts) {
+        const GridGeometry grid{.tileW = count.tileW, .tileH = count.tileH, .width = 114, .height = 112};
+        EXPECT_EQ((std::pair{GridColumns(grid), GridRows(grid)}), (std::pair{count.columns, count.rows}))
             << count.name;
+    }
 }

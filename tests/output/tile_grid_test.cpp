@@ -10,24 +10,19 @@ using namespace TileCache;
 TEST(TileGrid, ACellOnTheEdgeCountsAndOnePastItDoesNot) {
     struct Edge {
         const char* name;
-        float left;
-        float top;
+        float left, top;
         QList<int> columns;
         int rows;
     };
-    for (const Edge& edge :
-         {Edge{.name = "on both edges", .left = 25, .top = 20, .columns = {0, 1, 2, 3}, .rows = 3},
-          Edge{.name = "a pixel past the right edge", .left = 26, .top = 20, .columns = {0, 1, 2}, .rows = 3},
-          Edge{.name = "a pixel past the bottom edge",
-          .left = 25,
-          .top = 21,
-          .columns = {0, 1, 2, 3},
-          .rows = 2}}) {
-        const GridGeometry grid{
-            .tileW = 25, .tileH = 20, .width = 100, .height = 60, .left = edge.left, .top = edge.top};
+    const Edge edges[] = {
+        {.name = "on both edges", .left = 25, .top = 20, .columns = {0, 1, 2, 3}, .rows = 3},
+        {.name = "a pixel past the right edge", .left = 26, .top = 20, .columns = {0, 1, 2}, .rows = 3},
+        {.name = "a pixel past the bottom edge", .left = 25, .top = 21, .columns = {0, 1, 2, 3}, .rows = 2},
+    };
+    for (const Edge& edge : edges) {
+        SCOPED_TRACE(edge.name);
         QList<int> started;
-        QList<QPoint> lookedUp;
-        QList<QPoint> expected;
+        QList<QPoint> lookedUp, expected;
         for (int column : edge.columns)
             for (int row = 0; row < edge.rows; ++row)
                 expected.append({column, row});
@@ -35,9 +30,11 @@ TEST(TileGrid, ACellOnTheEdgeCountsAndOnePastItDoesNot) {
             lookedUp.append({c, r});
             return std::nullopt;
         };
-        ASSERT_TRUE(ComposePage(grid, tiles, [&started](int column) { started.append(column); }));
-        EXPECT_EQ(started, edge.columns) << edge.name;
-        EXPECT_EQ(lookedUp, expected) << edge.name;
+        ASSERT_TRUE(ComposePage(
+            {.tileW = 25, .tileH = 20, .width = 100, .height = 60, .left = edge.left, .top = edge.top}, tiles,
+            [&started](int column) { started.append(column); }));
+        EXPECT_EQ(started, edge.columns);
+        EXPECT_EQ(lookedUp, expected);
     }
 }
 
@@ -46,19 +43,15 @@ TEST(TileGrid, ACellOnTheEdgeCountsAndOnePastItDoesNot) {
 TEST(TileGrid, TrekbuddyTilesAreNamedByTheirPixelPositionAcrossAndDown) {
     g_szAtlasFolder = TestEnv::TempFolder() + QStringLiteral("/level");
     ASSERT_TRUE(QDir().mkpath(g_szAtlasFolder + QStringLiteral("/set")));
-    const QSize tileSize(64, 40);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 5; ++column)
-            ASSERT_TRUE(SolidTile(column, row, tileSize)
-                            .save(g_szAtlasFolder + QStringLiteral("/set/t_%1_%2.png")
-                                                        .arg(column * tileSize.width())
-                                                        .arg(row * tileSize.height())));
-    const GridGeometry grid{.tileW = 20, .tileH = 20, .width = 80, .height = 40};
+            ASSERT_TRUE(SolidTile(column, row, {64, 40})
+                            .save(g_szAtlasFolder +
+                                  QStringLiteral("/set/t_%1_%2.png").arg(column * 64).arg(row * 40)));
     const std::optional<QImage> page =
-        ComposePage(grid, TrekbuddyTiles(1, 1, tileSize.width(), tileSize.height()));
+        ComposePage({.tileW = 20, .tileH = 20, .width = 80, .height = 40}, TrekbuddyTiles(1, 1, 64, 40));
     ASSERT_TRUE(page);
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 4; ++column)
-            EXPECT_TRUE(Shows(*page, {column * 20 + 10, row * 20 + 10}, CellColour(column + 1, row + 1)))
-                << column << "," << row;
+            EXPECT_TRUE(Shows(*page, {column * 20 + 10, row * 20 + 10}, CellColour(column + 1, row + 1)));
 }

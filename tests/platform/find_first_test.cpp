@@ -15,54 +15,43 @@ TEST(FindFirst, WildcardsCaseKindsOfEntriesAndTextAroundTheTilePosition) {
                              "t_1024_0.", "map0_256.png"})
         WriteFile(folder + QLatin1Char('/') + QLatin1String(name));
     QDir(folder).mkdir(QStringLiteral("Reading 12"));
-    const std::pair<const char*, const char*> searches[] = {{"*_0_0.*", "T_0_0.JPG"},
-                                                            {"t_0_0.jpg", "T_0_0.JPG"},
-                                                            {"?_0_0.jp?", "T_0_0.JPG"},
-                                                            {"*12", "Reading 12"},
-                                                            {"*13", ""},
-                                                            {"?_0_0.jpgx", ""},
-                                                            {"*_12_1.*", ""},
-                                                            {"*_1_0.*", "a_12_1_0.jpg"},
-                                                            {"*_0_2.*", ""},
-                                                            {"*_10_2.*", "x_10_2.jpg"},
-                                                            {"*_256_0.*", "t_256_0.png.bak"},
-                                                            {"*_512_0.*", ""},
-                                                            {"*_1024_0.*", "t_1024_0."},
-                                                            {"*0_256.*", "map0_256.png"},
-                                                            {"*_0_256.*", ""}};
-    for (auto [pattern, found] : searches)
-        EXPECT_EQ(FindFirst(folder, QLatin1String(pattern)).value_or(QString()), QLatin1String(found))
-            << pattern;
+    // "pattern -> the name found", nothing after the arrow when none is.
+    for (const QString search :
+         {"*_0_0.* -> T_0_0.JPG", "t_0_0.jpg -> T_0_0.JPG", "?_0_0.jp? -> T_0_0.JPG", "*12 -> Reading 12",
+          "*13 -> ", "?_0_0.jpgx -> ", "*_12_1.* -> ", "*_1_0.* -> a_12_1_0.jpg", "*_0_2.* -> ",
+          "*_10_2.* -> x_10_2.jpg", "*_256_0.* -> t_256_0.png.bak", "*_512_0.* -> ",
+          "*_1024_0.* -> t_1024_0.", "*0_256.* -> map0_256.png", "*_0_256.* -> "}) {
+        const QStringList parts = search.split(QStringLiteral(" -> "));
+        EXPECT_EQ(FindFirst(folder, parts[0]).value_or(QString()), parts[1]) << search.toStdString();
+    }
     EXPECT_FALSE(FindFirst(folder + QStringLiteral("/missing"), QStringLiteral("*")));
     EXPECT_FALSE(FindFirst(folder + QStringLiteral("/*12"), QStringLiteral("*"))) << "a pattern is no folder";
-
     EXPECT_TRUE(WildcardMatch(QStringLiteral("a*b*c"), QStringLiteral("aXXbYYc")));
     EXPECT_FALSE(WildcardMatch(QStringLiteral("a*b*c"), QStringLiteral("aXXbYY")));
-    EXPECT_TRUE(WildcardMatch(QStringLiteral("ΛΕΥΚΆΔΑ*"), QStringLiteral("λευκάδα 12")));
-}
+    EXPECT_TRUE(WildcardMatch(QStringLiteral("ΛΕΥΚάδα*"), QStringLiteral("λευκΆΔΑ 12")));
 
-TEST(FindFirst, TwoNamesOfOnePositionGiveTheFirstTheFolderLists) {
-    const QString folder = TestEnv::TempFolder();
-    WriteFile(folder + QStringLiteral("/b_0_512.png"));
-    WriteFile(folder + QStringLiteral("/c_0_512.jpg"));
+    // Of two names of one position the first the folder lists.
+    const QString pair = folder + QStringLiteral("/pair");
+    QDir().mkpath(pair);
+    for (const char* name : {"/b_0_512.png", "/c_0_512.jpg"})
+        WriteFile(pair + QLatin1String(name));
     const QString first = QString::fromStdString(
-        std::filesystem::directory_iterator(folder.toStdString())->path().filename().string());
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("*_0_512.*")), first);
-    EXPECT_EQ(FindFirst(folder, QStringLiteral("?_0_512.*")), first);
+        std::filesystem::directory_iterator(pair.toStdString())->path().filename().string());
+    EXPECT_EQ(FindFirst(pair, QStringLiteral("*_0_512.*")), first);
+    EXPECT_EQ(FindFirst(pair, QStringLiteral("?_0_512.*")), first);
 }
 
 TEST(FindFirst, SeesChangesAtOnceYetReadsAFolderStampedInTheFutureOncePerPaint) {
-    const QString folder = TestEnv::TempFolder();
+    const QString folder = TestEnv::TempFolder(), tile = folder + QStringLiteral("/t_256_0.png");
     EXPECT_FALSE(FindFirst(folder, QStringLiteral("*_256_0.*")));
-    WriteFile(folder + QStringLiteral("/t_256_0.png"));
+    WriteFile(tile);
     EXPECT_EQ(FindFirst(folder, QStringLiteral("*_256_0.*")), QStringLiteral("t_256_0.png"));
-    ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/t_256_0.png")));
+    ASSERT_TRUE(QFile::remove(tile));
     EXPECT_FALSE(FindFirst(folder, QStringLiteral("*_256_0.*")));
 
     // Atlases copied from a device with a wrong clock: the folder's stamp lies a day ahead, so it never looks
     // settled.
-    const timespec ahead{time(nullptr) + 86400, 0};
-    const timespec stamps[2] = {ahead, ahead};
+    const timespec stamps[2] = {{time(nullptr) + 86400, 0}, {time(nullptr) + 86400, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), stamps, 0), 0);
     StartListingRound();
     const std::shared_ptr<const DirectoryListing> first = ListDirectory(folder);

@@ -13,6 +13,10 @@
 
 namespace {
 
+using Answer = LoopbackTileServer::Answer;
+using Fault = LoopbackTileServer::Fault;
+constexpr int kTricklePieces = 6, kTrickleMs = 250;
+
 QString CertificateFile(const char* name) {
     return QStringLiteral(TARNWELL_TEST_CERTIFICATES "/") + QLatin1String(name);
 }
@@ -33,23 +37,14 @@ std::unique_ptr<QTcpServer> MakeServer(LoopbackTileServer::Certificate certifica
     return server;
 }
 
-QByteArray Head(const LoopbackTileServer::Answer& answer) {
+QByteArray Head(const Answer& answer) {
     // Clients read no reason phrase, so one word serves every status.
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
-    head += answer.status == 200 ? "Content-Type: image/png\r\n" : "Content-Type: text/html\r\n";
-    head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) +
+                      " Status\r\nContent-Type: " + (answer.status == 200 ? "image/png" : "text/html") +
+                      "\r\nContent-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     if (!answer.location.isEmpty())
         head += "Location: " + answer.location + "\r\n";
     return head + "Connection: keep-alive\r\n\r\n";
-}
-
-// Sends the reset (RST) a crashed or cut-off server gives, rather than an orderly close.
-void Reset(QTcpSocket* socket) {
-    socket->flush();
-    socket->waitForBytesWritten(1000);
-    const linger hard{1, 0};
-    setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-    socket->abort();
 }
 
 // Splits one request head ("GET /path HTTP/1.1", headers) off the front of `buffer`; false while incomplete.
@@ -60,11 +55,9 @@ bool TakeRequest(QByteArray& buffer, LoopbackTileServer::Request& request) {
     const QList<QByteArray> lines = buffer.left(end).split('\n');
     buffer.remove(0, end + 4);
     request.path = lines.value(0).trimmed().split(' ').value(1);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const qsizetype colon = lines[i].indexOf(':');
-        if (colon > 0)
-            request.headers[lines[i].left(colon).trimmed().toLower()] = lines[i].mid(colon + 1).trimmed();
-    }
+    for (const QByteArray& line : lines.mid(1))
+        if (const qsizetype colon = line.indexOf(':'); colon > 0)
+            request.headers[line.left(colon).trimmed().toLower()] = line.mid(colon + 1).trimmed();
     return true;
 }
 
@@ -73,29 +66,31 @@ void SendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype piece) {
     socket->write(rest.left(piece));
     rest.remove(0, piece);
     if (!rest.isEmpty())
-        QTimer::singleShot(LoopbackTileServer::kTrickleMs, socket,
-                           [socket, rest, piece] { SendSlowly(socket, rest, piece); });
+        QTimer::singleShot(kTrickleMs, socket, [socket, rest, piece] { SendSlowly(socket, rest, piece); });
 }
 
-void Respond(QTcpSocket* socket, const LoopbackTileServer::Answer& answer) {
-    using Fault = LoopbackTileServer::Fault;
-    if (answer.fault == Fault::Silent)
-        return;
+void Respond(QTcpSocket* socket, const Answer& answer) {
+    const qsizetype size = answer.body.size();
     if (answer.fault == Fault::Trickle) {
         socket->write(Head(answer));
-        const qsizetype pieces = LoopbackTileServer::kTricklePieces;
-        return SendSlowly(socket, answer.body, (answer.body.size() + pieces - 1) / pieces);
+        return SendSlowly(socket, answer.body, (size + kTricklePieces - 1) / kTricklePieces);
     }
-    const bool cut = answer.fault != Fault::None;
-    socket->write(Head(answer) + (cut ? answer.body.left(answer.body.size() / 2) : answer.body));
-    if (answer.fault == Fault::Reset)
-        Reset(socket);
+    if (answer.fault != Fault::Silent)
+        socket->write(Head(answer) + answer.body.left(answer.fault == Fault::None ? size : size / 2));
+    if (answer.fault == Fault::Reset) {
+        // The reset (RST) a crashed or cut-off server gives, rather than an orderly close.
+        socket->flush();
+        socket->waitForBytesWritten(1000);
+        const linger hard{1, 0};
+        setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        socket->abort();
+    }
 }
 
 } // namespace
 
-LoopbackTileServer::LoopbackTileServer(Certificate certificate) : m_tls(certificate != Certificate::None) {
-    if (m_tls) {
+LoopbackTileServer::LoopbackTileServer(Certificate certificate) {
+    if (certificate != Certificate::None) {
         QSslConfiguration config = QSslConfiguration::defaultConfiguration();
         config.addCaCertificates(CertificateFile("ca.pem"));
         QSslConfiguration::setDefaultConfiguration(config);
@@ -107,7 +102,9 @@ LoopbackTileServer::LoopbackTileServer(Certificate certificate) : m_tls(certific
         QObject::connect(server.get(), &QTcpServer::pendingConnectionAvailable, server.get(),
                          [this, &server] { Accept(*server); });
         if (server->listen(QHostAddress::LocalHost))
-            m_port = server->serverPort();
+            m_baseUrl = QStringLiteral("%1://127.0.0.1:%2/")
+                            .arg(certificate == Certificate::None ? "http" : "https")
+                            .arg(server->serverPort());
         ready.release();
         QEventLoop().exec();
     }));
@@ -118,12 +115,6 @@ LoopbackTileServer::LoopbackTileServer(Certificate certificate) : m_tls(certific
 LoopbackTileServer::~LoopbackTileServer() {
     m_thread->quit();
     m_thread->wait();
-}
-
-QString LoopbackTileServer::BaseUrl() const {
-    if (m_port == 0)
-        return {};
-    return QStringLiteral("%1://127.0.0.1:%2/").arg(m_tls ? "https" : "http").arg(m_port);
 }
 
 void LoopbackTileServer::SetAnswer(const QByteArray& path, const Answer& answer) {
@@ -138,12 +129,10 @@ QList<LoopbackTileServer::Request> LoopbackTileServer::Requests() const {
 
 void LoopbackTileServer::Accept(QTcpServer& server) {
     while (QTcpSocket* socket = server.nextPendingConnection()) {
-        const int connection = ++m_connections;
         auto buffer = std::make_shared<QByteArray>();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, connection, buffer] {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer, n = ++m_connections] {
             *buffer += socket->readAll();
-            for (Request request{connection, {}, {}}; TakeRequest(*buffer, request);
-                 request = {connection, {}, {}})
+            for (Request request{n, {}, {}}; TakeRequest(*buffer, request); request = {n, {}, {}})
                 Respond(socket, Take(request));
         });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

@@ -18,9 +18,8 @@ public:
     enum class Certificate { None, Valid, Expired, NotYetValid, WrongHost, UnknownIssuer };
 
     // Reset and Stall send half the body, then reset the connection or fall silent; Silent never answers;
-    // Trickle sends the body in kTricklePieces pieces, one every kTrickleMs.
+    // Trickle sends the body in six pieces, one every quarter of a second.
     enum class Fault { None, Reset, Stall, Silent, Trickle };
-    static constexpr int kTricklePieces = 6, kTrickleMs = 250;
 
     struct Answer {
         int status = 200;
@@ -40,7 +39,7 @@ public:
     ~LoopbackTileServer();
 
     // "http://127.0.0.1:<port>/" or "https://..."; empty when the server could not listen.
-    QString BaseUrl() const;
+    QString BaseUrl() const { return m_baseUrl; }
 
     // Serves `answer` for `path` (e.g. "/12/2032/1362.png") from now on.
     void SetAnswer(const QByteArray& path, const Answer& answer);
@@ -54,8 +53,7 @@ private:
     mutable QMutex m_mutex;
     std::map<QByteArray, Answer> m_answers;
     QList<Request> m_requests;
-    bool m_tls;
-    quint16 m_port = 0;
+    QString m_baseUrl;
     int m_connections = 0;
     std::unique_ptr<QThread> m_thread;
 };

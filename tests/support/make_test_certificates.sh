@@ -19,30 +19,18 @@ done
 
 key server.key
 openssl req -new -key server.key -out server.csr -subj "/CN=127.0.0.1"
-
-cat > authority.cnf <<'CNF'
-[ca]
-default_ca = test
-[test]
-database = index.txt
-new_certs_dir = issued
-serial = serial
-default_md = sha256
-policy = any
-[any]
-commonName = supplied
-[loopback]
-subjectAltName = IP:127.0.0.1,DNS:localhost
-[elsewhere]
-subjectAltName = DNS:tiles.elsewhere.example
-CNF
+# Only `openssl ca` sets both ends of the validity, and it wants an authority's set-up.
+printf '[ca]\ndefault_ca=test\n[test]\ndatabase=index.txt\nserial=serial\npolicy=any\n[any]\ncommonName=supplied\n' \
+    >authority.cnf
+echo "subjectAltName = IP:127.0.0.1,DNS:localhost" >loopback.ext
+echo "subjectAltName = DNS:tiles.elsewhere.example" >elsewhere.ext
 
 # sign <name> <authority> <extensions> <start> <end> [<host>]
 sign() {
     : >index.txt
     echo 01 >serial
-    openssl ca -batch -notext -config authority.cnf -cert $2.pem -keyfile $2.key -in server.csr -out $1.pem \
-        -extensions $3 -startdate $4 -enddate $5 -subj "/CN=${6:-127.0.0.1}" 2>/dev/null
+    openssl ca -batch -notext -config authority.cnf -md sha256 -outdir issued -cert $2.pem -keyfile $2.key \
+        -in server.csr -out $1.pem -extfile $3.ext -startdate $4 -enddate $5 -subj "/CN=${6:-127.0.0.1}" 2>/dev/null
 }
 
 sign valid ca loopback 20200101000000Z 20991231000000Z

@@ -43,13 +43,9 @@ QStringList JobFiles() {
 }
 
 QString WaitForJob(int index) {
-    const QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        const QStringList files = JobFiles();
-        if (index < files.size())
+    for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(50))
+        if (const QStringList files = JobFiles(); index < files.size())
             return QDir(JobFolder()).filePath(files[index]);
-        QThread::msleep(50);
-    }
     return {};
 }
 

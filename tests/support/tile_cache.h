@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <iomanip>
 #include <optional>
@@ -55,13 +56,18 @@ template <typename Draw> QImage Picture(int width, int height, Draw draw) {
     return target;
 }
 
-// Whether `area` holds a near-white pixel, as the cores of map text letters are.
-inline bool HasWhite(const QImage& image, const QRect& area) {
+// Calls `visit` with each point of `area` and the colour of `image` there.
+template <typename Visit> void EachPixel(const QImage& image, const QRect& area, Visit visit) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) > 230)
-                return true;
-    return false;
+            visit(QPoint(x, y), image.pixel(x, y));
+}
+
+// Whether `area` holds a near-white pixel, as the cores of map text letters are.
+inline bool HasWhite(const QImage& image, const QRect& area) {
+    int white = 0;
+    EachPixel(image, area, [&white](QPoint, QRgb pixel) { white += qGray(pixel) > 230; });
+    return white > 0;
 }
 
 // Target pixel of point (dx, dy) of window cell (column, row) with 256-pixel cells: one pixel up and left.
@@ -136,10 +142,10 @@ inline void Enter(const QString& server) {
 // The smallest rectangle holding every pixel in which `a` and `b` (of one size) differ; empty when none does.
 inline QRect DifferingArea(const QImage& a, const QImage& b) {
     QRect area;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                area |= QRect(x, y, 1, 1);
+    EachPixel(a, a.rect(), [&](QPoint point, QRgb pixel) {
+        if (pixel != b.pixel(point))
+            area |= QRect(point, QSize(1, 1));
+    });
     return area;
 }
 
@@ -147,12 +153,10 @@ inline QRect DifferingArea(const QImage& a, const QImage& b) {
 // of an inch high or less, wider than high, with dark letters on it.
 inline ::testing::AssertionResult ShowsCredit(const QImage& image, const QRect& area) {
     int light = 0, dark = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int grey = qGray(image.pixel(x, y));
-            light += grey > 180;
-            dark += grey < 100;
-        }
+    EachPixel(image, area, [&](QPoint, QRgb pixel) {
+        light += qGray(pixel) > 180;
+        dark += qGray(pixel) < 100;
+    });
     const bool credit = area.height() >= 8 && area.height() <= 24 && area.width() > 4 * area.height() &&
                         light > area.width() * area.height() / 2 && dark > 20;
     return (credit ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
@@ -165,14 +169,12 @@ inline ::testing::AssertionResult ShowsCredit(const QImage& image, const QRect& 
 inline ::testing::AssertionResult IsPlace(const std::optional<GeoPosition>& position,
                                           const std::optional<std::pair<double, double>>& expected,
                                           double tolerance) {
-    if (!position || !expected)
-        return position.has_value() == expected.has_value()
-                   ? ::testing::AssertionSuccess()
-                   : ::testing::AssertionFailure() << "one of them is none";
-    const bool near = std::abs(position->latitude - expected->first) <= tolerance &&
-                      std::abs(position->longitude - expected->second) <= tolerance;
-    return (near ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
-           << std::setprecision(10) << position->latitude << ", " << position->longitude;
+    const bool same = position && expected ? std::abs(position->latitude - expected->first) <= tolerance &&
+                                                 std::abs(position->longitude - expected->second) <= tolerance
+                                           : position.has_value() == expected.has_value();
+    return (same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << std::setprecision(10) << (position ? position->latitude : NAN) << ", "
+           << (position ? position->longitude : NAN);
 }
 
 } // namespace TileCache
