@@ -270,7 +270,7 @@ TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaperFromAFolde
         SCOPED_TRACE(paper.paper);
         g_szAtlasFolder =
             TestEnv::TempFolder() + (paper.tared ? QStringLiteral("/tared") : QStringLiteral("/level"));
-        WriteSetTiles(g_szAtlasFolder, 7, 9, {64, 40}, paper.first + missing);
+        WriteSetTiles(g_szAtlasFolder, 7, 9, {64, 40}, "png", paper.first + missing);
         ASSERT_TRUE(!paper.tared || AtlasBuilder::TarLevel(g_szAtlasFolder, false));
         CPrintDlg dialog;
         std::tie(dialog.m_nFirstCol, dialog.m_nFirstRow, dialog.m_nTileWidth, dialog.m_nTileHeight) =

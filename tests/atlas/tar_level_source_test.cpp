@@ -19,10 +19,6 @@ QString LevelPath(quint32 zoom) {
     return Folder() + QStringLiteral("/Alps ") + ZoomSuffix(zoom);
 }
 
-QString TileName(int column, int row, QSize size, const char* format) {
-    return QStringLiteral("t_%1_%2.%3").arg(column * size.width()).arg(row * size.height()).arg(format);
-}
-
 QByteArray Calibration(int columns, int rows, QSize size) {
     return AtlasBuilder::CalibrationText(QStringLiteral("Alps.png"), columns * size.width(),
                                          rows * size.height(), kCorners)
@@ -32,11 +28,7 @@ QByteArray Calibration(int columns, int rows, QSize size) {
 // Level "Alps <zz>" of one-colour tiles of `size`, calibrated, as a folder; returns the level folder.
 QString WriteUntared(quint32 zoom, int columns, int rows, QSize size, const char* format) {
     const QString level = LevelPath(zoom);
-    QDir().mkpath(level + QStringLiteral("/set"));
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            EXPECT_TRUE(TileCache::SolidTile(column, row, size)
-                            .save(level + QStringLiteral("/set/") + TileName(column, row, size, format)));
+    WriteSetTiles(level, columns, rows, size, format);
     WriteFile(level + QStringLiteral("/Alps ") + ZoomSuffix(zoom) + QStringLiteral(".map"),
               Calibration(columns, rows, size));
     return level;
@@ -53,7 +45,11 @@ TarWriter::Archive TaredArchive(QSize size) {
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
             TileCache::SolidTile(column, row, size).save(&buffer, "PNG");
-            archive.Add("set/" + TileName(column, row, size, "png").toUtf8(), png);
+            archive.Add(QStringLiteral("set/t_%1_%2.png")
+                            .arg(column * size.width())
+                            .arg(row * size.height())
+                            .toUtf8(),
+                        png);
         }
     archive.End();
     return archive;
