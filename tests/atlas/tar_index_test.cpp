@@ -112,6 +112,7 @@ TEST(TarIndex, HostileArchivesKeepTheMembersThatAreWhole) {
         {.what = "cut in a header", .damage = cut(2048 + 512 - 300), .found = "1110"},
         {.what = "a recorded size past the end", .damage = put(1, 124, "40000000000", true), .found = "1011"},
         {.what = "a wrong checksum", .damage = put(1, 20, "x", false), .found = "1011"},
+        {.what = "a checksum that is no number", .damage = put(1, 148, "9", false), .found = "1011"},
         {.what = "a size that is no number", .damage = put(0, 130, "9", true), .found = "0111"},
         {.what = "a huge binary size past the end",
          .damage = put(2, 124, QByteArray("\x80\0\0\0\0\x10\0\0\0\0\0\0", 12), true),

@@ -54,6 +54,15 @@ QStringList ServiceJobs() {
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QString JobQueue(const QString& job) {
+    // The service lists each job as "<queue>-<id> <user> ...", the job file is job-<6-digit id>.pdf.
+    const QString suffix = QStringLiteral("-%1").arg(QFileInfo(job).completeBaseName().mid(4).toInt());
+    for (const QString& line : ServiceJobs())
+        if (const QString name = line.section(QLatin1Char(' '), 0, 0); name.endsWith(suffix))
+            return name.chopped(suffix.size());
+    return {};
+}
+
 QByteArray Output(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);

@@ -25,6 +25,9 @@ QString WaitForJob(int index);
 // The jobs the service knows of, finished or not, one line each.
 QStringList ServiceJobs();
 
+// The queue that printed the job of file `job`.
+QString JobQueue(const QString& job);
+
 // What `program` writes to its output; nothing when it fails.
 QByteArray Output(const QString& program, const QStringList& arguments);
 

@@ -87,6 +87,20 @@ inline void Write(int columns, int rows, QPoint missing = {-1, -1}) {
             }
 }
 
+// Tiles of `size` in the set folder of `level`, named by their pixel position, each of its cell colour, but
+// `missing`.
+inline void WriteSetTiles(const QString& level, int columns, int rows, QSize size,
+                          QPoint missing = {-1, -1}) {
+    QDir().mkpath(level + QStringLiteral("/set"));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            if (QPoint(column, row) != missing) {
+                const QString name =
+                    QStringLiteral("/set/t_%1_%2.png").arg(column * size.width()).arg(row * size.height());
+                ASSERT_TRUE(SolidTile(column, row, size).save(level + name));
+            }
+}
+
 // The test case's tile cache or atlas folder, which the settings name as the atlas folder.
 inline QString Folder() {
     const QString cache = TestEnv::TempFolder() + QStringLiteral("/cache");
