@@ -48,10 +48,19 @@ TEST(MainFrame, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
              "map.);"}));
 
     // The toolbar's commands, 0 for a separator, each enabled but Paste.
+    // Without an icon theme here, every button shows the style's picture or our own; no two alike.
     QStringList buttons;
-    for (QAction* action : frame.findChild<QToolBar*>()->actions())
+    QSet<size_t> pictures;
+    for (QAction* action : frame.findChild<QToolBar*>()->actions()) {
         buttons.append(QString::number(action->data().toInt()) +
                        (action->isEnabled() ? QString() : QStringLiteral(" off")));
+        if (action->isSeparator())
+            continue;
+        const QImage picture = action->icon().pixmap(24, 24).toImage();
+        EXPECT_FALSE(picture.isNull()) << action->data().toInt();
+        pictures.insert(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+    }
+    EXPECT_EQ(pictures.size(), 11) << "each of the 11 buttons its own picture";
     EXPECT_EQ(buttons.join(QLatin1Char(' ')),
               QStringLiteral("57600 57601 57603 0 57635 57634 0 57637 off 0 57607 57664 32776 32799 32800"));
     for (const auto& [id, tip] : {std::pair{32776, "Opens a dialog to allow the OSM view zoom to be set."},

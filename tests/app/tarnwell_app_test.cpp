@@ -1,10 +1,13 @@
+#include "app/command_line.h"
 #include "atlas/trekbuddy.h"
 #include "osm/osm_view.h"
 #include "running_app.h"
+#include "state/settings_store.h"
 #include "support/tile_cache.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 using namespace DialogDriver;
 
@@ -52,6 +55,35 @@ TEST(TarnwellApp, WithTheSampleAtlasTheViewStartsAtLevel12TopLeft) {
     EXPECT_EQ(std::tuple(g_pView, g_pMapWnd, g_pTrekbuddy, g_pOsmView),
               std::tuple(nullptr, nullptr, nullptr, nullptr))
         << "nothing points at the closed window";
+}
+
+TEST(TarnwellApp, AFolderOnTheCommandLineIsTheAtlasFolderForThisRunOnly) {
+    const QString stored = TestEnv::TempFolder() + QStringLiteral("/stored");
+    ASSERT_TRUE(QDir().mkpath(stored) && SettingsStore::WriteAtlasFolder(stored));
+    const QString sample = TestEnv::SampleAtlas();
+    const QString current = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QFileInfo(sample).absolutePath()));
+    UseAtlasFolderArgument({QStringLiteral("tarnwell"), QFileInfo(sample).fileName()}); // a relative name
+    QDir::setCurrent(current);
+    {
+        RunningApp app;
+        EXPECT_EQ(g_szAtlasFolder, sample + QStringLiteral("/12"));
+    }
+    EXPECT_EQ(QSettings(SettingsStore::FileName(), QSettings::NativeFormat).value("AtlasFolder"), stored)
+        << "nothing stored";
+    EXPECT_EQ(TestEnv::MessageTexts(), QStringList());
+    // Choosing a folder ends the run's folder.
+    ASSERT_TRUE(SettingsStore::WriteAtlasFolder(stored));
+    EXPECT_EQ(SettingsStore::ReadAtlasFolder(), stored);
+
+    // A file is no folder: a message, and the stored folder counts.
+    const QString file = stored + QStringLiteral("/notes.txt");
+    TileCache::WriteFile(file, "x");
+    UseAtlasFolderArgument({QStringLiteral("tarnwell"), file});
+    EXPECT_EQ(TestEnv::MessageTexts(),
+              QStringList(file +
+                          QStringLiteral(" is not a folder. Tarnwell starts with its stored atlas folder.")));
+    EXPECT_EQ(SettingsStore::ReadAtlasFolder(), stored);
 }
 
 TEST(TarnwellApp, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallCommands) {
