@@ -17,9 +17,10 @@ Position ClickAt(CTarnwellView& view, int x, int y, Position start = {2, 2, 0, 0
 
 } // namespace
 
-TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
-    for (const auto& [name, side] : {std::pair{"12", 3}, {"13", 4}, {"11", 1}})
-        Write(QLatin1String(name), side, side);
+// The level steps of the arrows name their level in the title.
+TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepItUnderItsTitle) {
+    for (const char* name : {"11", "12", "13"})
+        WriteTiledLevel(QLatin1String(name), 3, 3, {52.0, 51.0, 1.0, 0.0});
     ShownView shown(QSize(800, 600));
     std::tie(g_nTbX, g_nTileWidth) = std::tuple{2, 7};
     QString title;
@@ -29,10 +30,11 @@ TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
     });
     shown.view.OnLButtonDown(QPoint(77, 10));
     EXPECT_EQ(title, QStringLiteral("Choose a layer display zoom."));
-    EXPECT_EQ((std::array{g_nTbX, g_nTileWidth}), (std::array{0, 256}));
-    for (const auto& [x, y, zoom] : {std::array{140, 10, 13}, {170, 10, 12}, {191, 31, 11}}) {
-        shown.view.OnLButtonDown(QPoint(x, y));
-        EXPECT_EQ(g_nZoom, quint32(zoom)) << x << ", " << y;
+    EXPECT_EQ((std::array{g_nTbX, g_nTileWidth}), (std::array{0, 16}));
+    for (const auto& [x, zoom] : {std::pair{140, 13u}, {170, 12u}, {191, 11u}}) {
+        shown.view.OnLButtonDown(QPoint(x, 10));
+        EXPECT_EQ(std::pair(g_nZoom, shown.view.windowTitle()),
+                  std::pair(zoom, QStringLiteral("Orvex Trekbuddy %1.map").arg(zoom)));
     }
 }
 

@@ -73,8 +73,7 @@ TEST(TaredLevel, DrawsCountsAndCalibratesExactlyAsItsUntaredCopy) {
     struct Row {
         const char* format;
         QSize tile;
-        int columns;
-        int rows;
+        int columns, rows;
         bool tmi;
     };
     const Row rows[] = {{.format = "png", .tile = {200, 120}, .columns = 5, .rows = 3, .tmi = true},
@@ -164,7 +163,7 @@ TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
         {.what = "a damaged calibration header", .damage = flip(0), .drawn = "111111", .map = false},
         {.what = "a tile of the limit", .damage = padTile(kMaxTileBytes), .drawn = "111111", .map = true},
         {.what = "one past", .damage = padTile(kMaxTileBytes + 1), .drawn = "111110", .map = true},
-        {.what = "a map of the limit",
+        {.what = "a map at the limit",
          .damage = padMap(kMaxCalibrationBytes),
          .drawn = "111111",
          .map = true},
@@ -177,8 +176,8 @@ TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
         SavedArchive(archive.bytes);
         Enter(12);
         g_fPt1Lat = 0;
-        EXPECT_EQ(ReadCalibration(), row.map ? 0 : -1);
-        EXPECT_EQ(g_fPt1Lat, row.map ? 52.0f : 0.0f);
+        EXPECT_EQ(std::pair(ReadCalibration(), g_fPt1Lat),
+                  row.map ? std::pair(0, 52.0f) : std::pair(-1, 0.0f));
         const QImage picture = Render(600, 300);
         std::string drawn;
         for (int t = 0; t < 6; ++t)
