@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
     QApplication::setDesktopFileName(QStringLiteral("tarnwell"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnwell.png")));
+    UseAtlasFolderArgument(QApplication::arguments());
     CTarnwellApp tarnwell;
     if (!tarnwell.InitInstance())
         return 1;

@@ -15,27 +15,38 @@ namespace {
 
 const QString kReady = QStringLiteral("Ready");
 
-QIcon StandardIcon(const QStyle* style, int id) {
-    switch (id) {
-    case ID_FILE_NEW:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case ID_FILE_OPEN:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case ID_FILE_SAVE:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case ID_EDIT_CUT:
-        return QIcon::fromTheme(QStringLiteral("edit-cut"));
-    case ID_EDIT_COPY:
-        return QIcon::fromTheme(QStringLiteral("edit-copy"));
-    case ID_APP_ABOUT:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    case ID_OSM_RESETPOSITION:
-        return style->standardIcon(QStyle::SP_BrowserReload);
-    case ID_OSM_CLEANTILES:
-        return style->standardIcon(QStyle::SP_TrashIcon);
-    default:
-        return {};
+// A toolbar button's picture: the desktop theme's icon, else the style's standard one or our own picture in
+// res/toolbar, so that a desktop without an icon theme still shows every button's picture.
+struct ToolbarIcon {
+    int id;
+    const char* theme;
+    QStyle::StandardPixmap standard = QStyle::SP_CustomBase; // SP_CustomBase: our own picture
+};
+
+constexpr ToolbarIcon kToolbarIcons[] = {
+    {.id = ID_FILE_NEW, .theme = "document-new", .standard = QStyle::SP_FileIcon},
+    {.id = ID_FILE_OPEN, .theme = "document-open", .standard = QStyle::SP_DialogOpenButton},
+    {.id = ID_FILE_SAVE, .theme = "document-save", .standard = QStyle::SP_DialogSaveButton},
+    {.id = ID_EDIT_CUT, .theme = "edit-cut"},
+    {.id = ID_EDIT_COPY, .theme = "edit-copy"},
+    {.id = ID_EDIT_PASTE, .theme = "edit-paste"},
+    {.id = ID_FILE_PRINT, .theme = "document-print"},
+    {.id = ID_APP_ABOUT, .theme = "help-about", .standard = QStyle::SP_MessageBoxInformation},
+    {.id = ID_TOOLBAR_OSMZOOM, .theme = "zoom-in"},
+    {.id = ID_OSM_RESETPOSITION, .theme = "view-refresh", .standard = QStyle::SP_BrowserReload},
+    {.id = ID_OSM_CLEANTILES, .theme = "user-trash", .standard = QStyle::SP_TrashIcon},
+};
+
+QIcon ButtonIcon(const QStyle* style, int id) {
+    for (const ToolbarIcon& icon : kToolbarIcons) {
+        if (icon.id != id)
+            continue;
+        const QString theme = QLatin1String(icon.theme);
+        return QIcon::fromTheme(theme, icon.standard == QStyle::SP_CustomBase
+                                           ? QIcon(QStringLiteral(":/toolbar/%1.png").arg(theme))
+                                           : style->standardIcon(icon.standard));
     }
+    return {};
 }
 
 // Labels of the toolbar buttons that have no menu item.
@@ -115,8 +126,7 @@ void CMainFrame::CreateToolBar() {
         QAction* action = Command(id);
         if (!action)
             action = AddCommand(id, ToolbarLabel(id));
-        if (action->icon().isNull())
-            action->setIcon(StandardIcon(style(), id));
+        action->setIcon(ButtonIcon(style(), id));
         toolBar->addAction(action);
     }
 

@@ -1,12 +1,12 @@
 #include "atlas/level_geography.h"
 
 #include "atlas/calibration_line.h"
+#include "atlas/level_source.h"
 #include "atlas/text_line_reader.h"
 #include "atlas/tile_count.h"
 #include "atlas/trekbuddy.h"
 #include "draw/back_buffer.h"
 #include "draw/button_strip.h"
-#include "platform/find_first.h"
 #include "platform/safe_file.h"
 #include "state/map_state.h"
 
@@ -19,13 +19,16 @@ namespace {
 
 constexpr double kRadians = std::numbers::pi / 180.0;
 
-// What the kept geography was read from.
-struct Source {
-    QString file;
+// What the kept geography was read from: the calibration file's bytes (a file, or a member of a level's
+// archive), when they last changed, and the tile size.
+struct Stamp {
+    QString path;
+    qint64 offset = 0;
     qint64 size = -1;
+    qint64 fileSize = -1;
     QDateTime modified;
     QSize tile;
-    bool operator==(const Source&) const = default;
+    bool operator==(const Stamp&) const = default;
 };
 
 bool NamesMercator(std::string_view line) {
@@ -36,8 +39,8 @@ bool NamesMercator(std::string_view line) {
     return projection.trimmed().compare(QStringLiteral("Mercator"), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<LevelGeography> ReadGeography(const QString& path) {
-    const std::unique_ptr<QFile> file = OpenFileSafely(path, kMaxCalibrationBytes);
+std::optional<LevelGeography> ReadGeography(const FileRange& range) {
+    const std::unique_ptr<QIODevice> file = OpenRangeSafely(range, kMaxCalibrationBytes);
     if (!file)
         return std::nullopt;
     LevelGeography level;
@@ -66,17 +69,19 @@ double MercatorY(double latitude) {
 } // namespace
 
 std::optional<LevelGeography> CurrentLevelGeography() {
-    static Source kept;
+    static Stamp kept;
     static std::optional<LevelGeography> geography;
-    const std::optional<QString> name = FindFirst(g_szAtlasFolder, QStringLiteral("*.map"));
-    if (g_szAtlasFolder.isEmpty() || !name)
+    if (g_szAtlasFolder.isEmpty())
         return std::nullopt;
-    const QFileInfo info(g_szAtlasFolder + QLatin1Char('/') + *name);
-    const Source source{info.filePath(), info.size(), info.lastModified(),
-                        QSize(g_nTileWidth, g_nTileHeight)};
-    if (!(source == kept)) {
-        geography = ReadGeography(source.file);
-        kept = source;
+    const std::optional<FileRange> range = OpenLevelSource(g_szAtlasFolder)->CalibrationFile();
+    if (!range)
+        return std::nullopt;
+    const QFileInfo file(range->path);
+    const Stamp stamp{range->path, range->offset,       range->size,
+                      file.size(), file.lastModified(), QSize(g_nTileWidth, g_nTileHeight)};
+    if (!(stamp == kept)) {
+        geography = ReadGeography(*range);
+        kept = stamp;
     }
     return geography;
 }

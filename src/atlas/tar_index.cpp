@@ -3,6 +3,7 @@
 #include "atlas/tar_header.h"
 #include "platform/find_first.h"
 #include "platform/safe_file.h"
+#include "platform/wildcard_match.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -177,24 +178,7 @@ std::optional<quint32> Position(QByteArrayView digits) {
 
 bool AsciiMatch(QByteArrayView pattern, QByteArrayView name) {
     const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    qsizetype p = 0, n = 0, starP = -1, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p]) == fold(name[n]))) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP >= 0) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
+    return MatchWildcard(pattern, name, [&fold](char a, char b) { return fold(a) == fold(b); });
 }
 
 bool IsAscii(QByteArrayView text) {

@@ -11,8 +11,8 @@
 
 namespace {
 
-TransferLimits g_limits{30000, qint64(64) << 20};
-qint32 g_lastStatus = kTransferNoBody;
+TransferLimits transferLimits{30000, qint64(64) << 20};
+qint32 lastStatus = kTransferNoBody;
 
 struct Job {
     QUrl url;
@@ -84,21 +84,21 @@ DownloadThread* RunningThread() {
 } // namespace
 
 DownloadResult DownloadTile(const QString& url, const QString& path) {
-    g_lastStatus = kTransferNoBody;
+    lastStatus = kTransferNoBody;
     const QUrl parsed(url, QUrl::StrictMode);
     DownloadThread* thread = RunningThread();
     if (!FetchableUrl(parsed) || path.isEmpty() || !thread)
         return DownloadResult::NotStored;
-    Job job{parsed, path, g_limits, {}};
+    Job job{parsed, path, transferLimits, {}};
     const TransferOutcome outcome = thread->Run(job);
-    g_lastStatus = outcome.status;
+    lastStatus = outcome.status;
     return outcome.result;
 }
 
 void SetDownloadLimits(int idleTimeoutMs, qint64 maxBodyBytes) {
-    g_limits = {idleTimeoutMs, maxBodyBytes};
+    transferLimits = {idleTimeoutMs, maxBodyBytes};
 }
 
 qint32 LastDownloadStatus() {
-    return g_lastStatus;
+    return lastStatus;
 }

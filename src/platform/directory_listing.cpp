@@ -42,9 +42,9 @@ bool Settled(const Stamp& stamp) {
 
 constexpr qsizetype kMaxCachedFolders = 32;
 
-QMutex g_cacheMutex;
-QHash<QString, CachedListing> g_cache;
-quint64 g_round = 0;
+QMutex listingsMutex;
+QHash<QString, CachedListing> listings;
+quint64 listingRound = 0;
 
 bool ReadStamp(const QString& folder, Stamp& stamp) {
     struct stat info {};
@@ -73,20 +73,20 @@ std::shared_ptr<const DirectoryListing> ListDirectory(const QString& folder) {
     Stamp stamp;
     if (folder.isEmpty() || !ReadStamp(folder, stamp))
         return nullptr;
-    QMutexLocker lock(&g_cacheMutex);
-    auto found = g_cache.constFind(folder);
-    if (found != g_cache.cend() && found->stamp == stamp && (found->round == g_round || Settled(stamp)))
+    QMutexLocker lock(&listingsMutex);
+    auto found = listings.constFind(folder);
+    if (found != listings.cend() && found->stamp == stamp && (found->round == listingRound || Settled(stamp)))
         return found->listing;
     lock.unlock();
     std::shared_ptr<const DirectoryListing> listing = ReadListing(folder);
     lock.relock();
-    if (g_cache.size() >= kMaxCachedFolders)
-        g_cache.clear();
-    g_cache.insert(folder, CachedListing{stamp, g_round, listing});
+    if (listings.size() >= kMaxCachedFolders)
+        listings.clear();
+    listings.insert(folder, CachedListing{stamp, listingRound, listing});
     return listing;
 }
 
 void StartListingRound() {
-    QMutexLocker lock(&g_cacheMutex);
-    ++g_round;
+    QMutexLocker lock(&listingsMutex);
+    ++listingRound;
 }

@@ -1,28 +1,12 @@
 #include "platform/find_first.h"
 
 #include "platform/directory_listing.h"
+#include "platform/wildcard_match.h"
 
 namespace {
 
 bool MatchFolded(QStringView pattern, QStringView name) {
-    qsizetype p = 0, n = 0, starP = -1, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
-            starP = p++;
-            starN = n;
-        } else if (starP >= 0) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*')
-        ++p;
-    return p == pattern.size();
+    return MatchWildcard(pattern, name, [](QChar a, QChar b) { return a == b; });
 }
 
 } // namespace

@@ -23,6 +23,12 @@ bool Write(const QString& name, const QVariant& value) {
     return settings.status() == QSettings::NoError;
 }
 
+// The atlas folder named for this run; empty when there is none.
+QString& RunFolder() {
+    static QString folder;
+    return folder;
+}
+
 } // namespace
 
 namespace SettingsStore {
@@ -45,6 +51,8 @@ bool CreateKey() {
 }
 
 std::optional<QString> ReadAtlasFolder() {
+    if (!RunFolder().isEmpty())
+        return RunFolder();
     if (!KeyExists())
         return std::nullopt;
     const QVariant value = Store().value(kAtlasFolder);
@@ -63,7 +71,12 @@ std::optional<qint32> ReadAtlasZoomValue() {
     return static_cast<qint32>(static_cast<quint32>(number));
 }
 
+void UseAtlasFolderForThisRun(const QString& folder) {
+    RunFolder() = folder;
+}
+
 bool WriteAtlasFolder(const QString& folder) {
+    RunFolder().clear();
     return Write(kAtlasFolder, folder);
 }
 

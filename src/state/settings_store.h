@@ -17,8 +17,13 @@ bool KeyExists();
 // Creates the store when missing; false when it cannot be created or opened for writing.
 bool CreateKey();
 
-// "AtlasFolder"; nothing when the key is missing or the value is absent or not a string.
+// "AtlasFolder"; nothing when the key is missing or the value is absent or not a string. The folder given
+// for this run, while there is one, stands in for the stored value.
 std::optional<QString> ReadAtlasFolder();
+
+// The atlas folder for this run only (the one named on the command line); nothing is stored. Writing an
+// atlas folder ends it: the folder the user then chooses is the one that counts. An empty folder ends it too.
+void UseAtlasFolderForThisRun(const QString& folder);
 
 // "AtlasZoom"; nothing when the key is missing or the value is absent or not a number.
 std::optional<qint32> ReadAtlasZoomValue();

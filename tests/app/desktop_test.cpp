@@ -44,7 +44,9 @@ TEST(Desktop, AnInstallHoldsAValidEntryIconsGuideAndAProgramThatAnswersWithoutAW
     const QString guide = prefix + QStringLiteral("/share/tarnwell/user_guide.html");
     const QString help =
         QStringLiteral(
-            "Usage: tarnwell [document]\nView OpenStreetMap tiles and Trekbuddy atlases.\n\nOptions:\n"
+            "Usage: tarnwell [FOLDER]\nView OpenStreetMap tiles and Trekbuddy atlases.\nFOLDER is the atlas "
+            "folder "
+            "for this run; the stored one stays as it is.\n\nOptions:\n"
             "  -h, --help  show this help and exit\n  --version   show the version and exit\n\nHelp > "
             "User guide (F1) opens the user guide:\n") +
         guide + QLatin1Char('\n');

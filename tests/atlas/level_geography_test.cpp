@@ -51,6 +51,14 @@ TEST(LevelGeography, MercatorAndLinearLevelsPlaceThePointerAndNothingOutsideTheL
         EXPECT_TRUE(TileCache::IsPlace(CTrekbuddy().PositionAt(c.at), c.place, 1e-5))
             << c.map << " " << c.at.x() << "," << c.at.y();
     }
-    QFile::remove(g_szAtlasFolder + QStringLiteral("/12.map"));
+    std::tie(g_nTbY, g_bPanView) = std::tuple(0, 0);
+    // A tared level reads the calibration file inside its archive.
+    WriteLevel("Mercator");
+    ASSERT_TRUE(AtlasBuilder::TarLevel(g_szAtlasFolder, false));
+    ASSERT_FALSE(QFile::exists(g_szAtlasFolder + QStringLiteral("/12.map")));
+    EXPECT_TRUE(TileCache::IsPlace(CTrekbuddy().PositionAt({383, 544}), {{55.313794037, 3.0}}, 1e-5));
+    QDir(g_szAtlasFolder).removeRecursively();
+    Write(QStringLiteral("12"), 3, 4);
+    Enter(12);
     EXPECT_FALSE(CTrekbuddy().PositionAt({383, 544})) << "no calibration, no place";
 }

@@ -1,5 +1,4 @@
 #include "atlas/level_source.h"
-#include "atlas/tile_count.h"
 #include "solid_level.h"
 
 #include <filesystem>
@@ -82,40 +81,4 @@ TEST(LevelSource, APositionFindsTheFirstNameTheWildcardSearchFinds) {
     EXPECT_EQ(source->TileAt(512, 0).value_or(FileRange{}).path, set + QStringLiteral("t_512_0.png"));
     QFile::remove(set + QStringLiteral("x_10_2.jpg"));
     EXPECT_FALSE(source->TileAt(10, 2));
-}
-
-// The depth is the file's own, whatever Qt decodes it to; width differs from height so a swap shows.
-TEST(LevelSource, TheFirstTileTellsItsSizeAndTheBitsPerPixelItsFileStores) {
-    struct Tile {
-        QImage::Format format; // Format_Invalid for a file that is no picture
-        const char* type;
-        int depth;
-    };
-    const Tile tiles[] = {
-        {.format = QImage::Format_RGB32, .type = "jpg", .depth = 24},
-        {.format = QImage::Format_Grayscale8, .type = "jpg", .depth = 8},
-        {.format = QImage::Format_RGB32, .type = "png", .depth = 24},
-        {.format = QImage::Format_ARGB32, .type = "png", .depth = 32},
-        {.format = QImage::Format_Grayscale8, .type = "png", .depth = 8},
-        {.format = QImage::Format_Grayscale16, .type = "png", .depth = 16},
-        {.format = QImage::Format_RGBX64, .type = "png", .depth = 48},
-        {.format = QImage::Format_Invalid, .type = "jpg", .depth = 0},
-    };
-    const QString level = LevelFolder(QStringLiteral("12"));
-    for (const Tile& tile : tiles) {
-        QDir(level + QStringLiteral("/set")).removeRecursively();
-        const QString path = LevelFolder(QStringLiteral("12")) + QStringLiteral("/set/t_0_0.") + tile.type;
-        QImage image(30, 20, tile.format == QImage::Format_Invalid ? QImage::Format_RGB32 : tile.format);
-        image.fill(QColor(200, 100, 50, 128));
-        if (tile.depth)
-            ASSERT_TRUE(image.save(path));
-        else
-            WriteFile(path, "\xff\xd8\xff\xc0 not really a JPEG");
-        const bool picture = tile.depth != 0;
-        const CTileCount count;
-        EXPECT_EQ(
-            (std::array{count.GetTileWidth(level), count.GetTileHeight(level), count.GetTileBitDepth(level)}),
-            (std::array{picture ? 30 : 0, picture ? 20 : 0, tile.depth}))
-            << tile.type << " " << tile.format;
-    }
 }

@@ -2,6 +2,7 @@
 
 #include "app/tarnwell_doc.h"
 #include "atlas/level_folder.h"
+#include "atlas/tile_count.h"
 #include "atlas/trekbuddy.h"
 #include "support/tile_cache.h"
 #include "view/tarnwell_view.h"
@@ -13,14 +14,8 @@
 // Levels of one-colour tiles, PNG unless told otherwise, built on the one-colour tiles of tile_cache.h.
 namespace SolidLevel {
 
-using TileCache::CellColour;
-using TileCache::CellPoint;
-using TileCache::Folder;
-using TileCache::HasWhite;
-using TileCache::kBlack;
-using TileCache::kUntouched;
-using TileCache::Shows;
-using TileCache::WriteFile;
+using TileCache::CellColour, TileCache::CellPoint, TileCache::Folder, TileCache::HasWhite, TileCache::kBlack,
+    TileCache::kUntouched, TileCache::Shows, TileCache::WriteFile, TileCache::WriteSetTiles;
 
 // Level `name` with its set folder.
 inline QString LevelFolder(const QString& name) {
@@ -69,6 +64,11 @@ struct ShownView {
 inline void Enter(quint32 zoom) {
     g_nZoom = zoom;
     LoadLevel();
+}
+
+// Columns, rows and the tile size of the current level.
+inline std::array<int, 4> Counted() {
+    return {CountTileColumns(), CountTileRows(), g_nTileWidth, g_nTileHeight};
 }
 
 inline QImage Render(int width, int height, QRect clip = {}) {

@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QProgressBar>
 #include <fcntl.h>
-#include <future>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -24,31 +23,23 @@ QString WriteAtlas() {
     return atlas + QStringLiteral("/12");
 }
 
-// Lets go of a reader that waits on the FIFO at `path` (it opens the other end), and notes that one did, so a
-// test of code that must not block ends and fails rather than hanging.
-class FifoWatchdog {
-public:
-    explicit FifoWatchdog(const QString& path)
-        : m_thread([this, name = QFile::encodeName(path)] {
-              const std::future<void> done = m_done.get_future();
-              while (done.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
-                  // Opening the writing end without blocking succeeds only while a reader waits.
-                  if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
-                      m_released = true;
-                      ::close(fd);
-                  }
-              }
-          }) {}
+// Notes whether anything opened the FIFO at `path` to read and lets it go by opening the other end, so that a
+// test of code that must not block fails rather than hangs.
+struct FifoWatchdog {
+    explicit FifoWatchdog(const QString& path) : name(QFile::encodeName(path)) {}
     ~FifoWatchdog() {
-        m_done.set_value();
-        m_thread.join();
+        done = true;
+        thread.join();
     }
-    bool Released() const { return m_released; }
-
-private:
-    std::promise<void> m_done;
-    std::atomic_bool m_released{false};
-    std::thread m_thread;
+    const QByteArray name;
+    std::atomic_bool done{false}, released{false};
+    std::thread thread{[this] {
+        for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+            if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                released = true;
+                ::close(fd);
+            }
+    }};
 };
 
 const QString kFirstTileUnreadable = QStringLiteral(
@@ -144,7 +135,7 @@ TEST(MakePanDialog, AFifoFirstTileIsUnreadableAndItsStopWarningComesBeforeTheIma
         EXPECT_TRUE(QTest::qWaitFor([create] { return create->isEnabled(); }, 30000));
         EXPECT_EQ(QImage(pan).size(), QSize(800, 400));
     }
-    EXPECT_FALSE(watchdog.Released()) << "something waited on the FIFO";
+    EXPECT_FALSE(watchdog.released) << "something waited on the FIFO";
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(std::tuple(shown[0].text, shown[0].icon, shown[0].panMade),
               std::tuple(kFirstTileUnreadable, MessageIcon::Stop, false));

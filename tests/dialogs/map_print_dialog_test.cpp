@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <cmath>
 #include <cups/cups.h>
 #include <unistd.h>
 
@@ -54,17 +53,6 @@ struct TestHome {
     ~TestHome() { qputenv("HOME", saved); }
 };
 
-// Answers the question that `dialog` asks in a message box with `button`, once it is up. The wait ends with
-// the dialog, so that an answer left over cannot answer a later question.
-void AnswerQuestion(QWidget* dialog, QMessageBox::StandardButton button) {
-    QTimer::singleShot(10, dialog, [dialog, button] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(button)->click();
-        else
-            AnswerQuestion(dialog, button);
-    });
-}
-
 // Answers the save dialog that Print is about to open: `look` sees it first, then `path` goes into its
 // name box and Enter accepts it; asked whether to replace a file, the answer is `replace`. A save dialog
 // still open after that is cancelled.
@@ -74,7 +62,7 @@ void AnswerSaveDialog(const QString& path, QMessageBox::StandardButton replace =
         if (look)
             look(dialog);
         if (replace != QMessageBox::NoButton)
-            AnswerQuestion(dialog, replace);
+            WhenModal<QMessageBox>([replace](QMessageBox* box) { box->button(replace)->click(); });
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(name, nullptr);
         name->setText(path);
@@ -270,7 +258,7 @@ TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaperFromAFolde
         SCOPED_TRACE(paper.paper);
         g_szAtlasFolder =
             TestEnv::TempFolder() + (paper.tared ? QStringLiteral("/tared") : QStringLiteral("/level"));
-        WriteSetTiles(g_szAtlasFolder, 7, 9, {64, 40}, paper.first + missing);
+        WriteSetTiles(g_szAtlasFolder, 7, 9, {64, 40}, "png", paper.first + missing);
         ASSERT_TRUE(!paper.tared || AtlasBuilder::TarLevel(g_szAtlasFolder, false));
         CPrintDlg dialog;
         std::tie(dialog.m_nFirstCol, dialog.m_nFirstRow, dialog.m_nTileWidth, dialog.m_nTileHeight) =

@@ -2,10 +2,10 @@
 // has to read them at exit.
 #include <cstdlib>
 
-void* volatile g_block;
+void* volatile leakedBlock;
 
 int main() {
-    g_block = std::malloc(64);
-    g_block = nullptr;
+    leakedBlock = std::malloc(64);
+    leakedBlock = nullptr;
     return 0;
 }

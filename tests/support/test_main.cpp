@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 #include "state/map_state.h"
+#include "state/settings_store.h"
 #include "support/read_only_mount.h"
 #include "support/test_env.h"
 
@@ -33,6 +34,7 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         qputenv("XDG_CONFIG_HOME", config.toUtf8());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
         ResetMapState();
+        SettingsStore::UseAtlasFolderForThisRun({});
         messages.clear();
         SetMessageRecorder([](const QString& title, const QString& text, MessageIcon icon) {
             messages.append({title, text, icon});

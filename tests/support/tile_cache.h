@@ -89,15 +89,15 @@ inline void Write(int columns, int rows, QPoint missing = {-1, -1}) {
 
 // Tiles of `size` in the set folder of `level`, named by their pixel position, each of its cell colour, but
 // `missing`.
-inline void WriteSetTiles(const QString& level, int columns, int rows, QSize size,
+inline void WriteSetTiles(const QString& level, int columns, int rows, QSize size, const char* format = "png",
                           QPoint missing = {-1, -1}) {
     QDir().mkpath(level + QStringLiteral("/set"));
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             if (QPoint(column, row) != missing) {
                 const QString name =
-                    QStringLiteral("/set/t_%1_%2.png").arg(column * size.width()).arg(row * size.height());
-                ASSERT_TRUE(SolidTile(column, row, size).save(level + name));
+                    QStringLiteral("/set/t_%1_%2.%3").arg(column * size.width()).arg(row * size.height());
+                ASSERT_TRUE(SolidTile(column, row, size).save(level + name.arg(QLatin1String(format))));
             }
 }
 

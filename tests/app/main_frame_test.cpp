@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
+TEST(MainFrame, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     RunningApp app;
     const CMainFrame& frame = *MainWindow();
     // Each menu as "title: label id keys (prompt);" per item, "off" when disabled.
@@ -48,10 +48,19 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
              "map.);"}));
 
     // The toolbar's commands, 0 for a separator, each enabled but Paste.
+    // Without an icon theme here, every button shows the style's picture or our own; no two alike.
     QStringList buttons;
-    for (QAction* action : frame.findChild<QToolBar*>()->actions())
+    QSet<size_t> pictures;
+    for (QAction* action : frame.findChild<QToolBar*>()->actions()) {
         buttons.append(QString::number(action->data().toInt()) +
                        (action->isEnabled() ? QString() : QStringLiteral(" off")));
+        if (action->isSeparator())
+            continue;
+        const QImage picture = action->icon().pixmap(24, 24).toImage();
+        EXPECT_FALSE(picture.isNull()) << action->data().toInt();
+        pictures.insert(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+    }
+    EXPECT_EQ(pictures.size(), 11) << "each of the 11 buttons its own picture";
     EXPECT_EQ(buttons.join(QLatin1Char(' ')),
               QStringLiteral("57600 57601 57603 0 57635 57634 0 57637 off 0 57607 57664 32776 32799 32800"));
     for (const auto& [id, tip] : {std::pair{32776, "Opens a dialog to allow the OSM view zoom to be set."},
@@ -64,7 +73,7 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
     EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Ready")) << "a prompt gives way to Ready";
 }
 
-TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
+TEST(MainFrame, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
     ASSERT_TRUE(SettingsStore::WriteAtlasFolder(TestEnv::SampleAtlas()));
     RunningApp app;
     // The OSM map painted behind the dialogs fetches from no server, so nothing lands in the sample atlas.
@@ -84,34 +93,4 @@ TEST(MainWindow, EveryCommandWithADialogHoldsTheMapBehindItAndThenShowsItsMap) {
         EXPECT_EQ(std::pair(shown, g_nMapType), std::pair(behind, after)) << id;
     }
     EXPECT_EQ(TestEnv::MessageTexts(), QStringList());
-}
-
-TEST(MainWindow, WithoutSettingsStartsSilentlyThenMapTypeChecksAndTheSmallCommands) {
-    RunningApp app;
-    EXPECT_EQ(std::tuple(g_nMapType, g_nZoom, g_nTileWidth, g_szAtlasFolder, SettingsStore::KeyExists()),
-              std::tuple(kMapTypeTrekbuddy, 12u, 256, QString(), false));
-    for (quint32 type : {kMapTypeTrekbuddy, kMapTypeOsm}) {
-        g_nMapType = type;
-        MainWindow()->Menu(QStringLiteral("&View"))->aboutToShow();
-        EXPECT_EQ(std::pair(app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->isChecked(),
-                            app.Command(ID_VIEW_MAPTYPE6OSM)->isChecked()),
-                  std::pair(type == kMapTypeTrekbuddy, type == kMapTypeOsm));
-        app.Command(ID_MAP_STARTPOSITION)->trigger();
-        EXPECT_EQ(g_nMapType, type) << "Start position puts the map type back";
-    }
-    app.Command(ID_MAP_GETSCREENMAP)->trigger();
-    EXPECT_EQ(TestEnv::MessageTexts(),
-              QStringList({"OnMapStartposition This function does not work",
-                           "OnMapStartposition This function does not work",
-                           "OnMapGetscreenmap This is a test function and has been disabled"}));
-    // Reset acts on the OSM map only; Trekbuddy reloads its level.
-    std::tie(g_nMapType, g_nZoom) = std::tuple(kMapTypeTrekbuddy, 15u);
-    app.Command(ID_OSM_RESETPOSITION)->trigger();
-    EXPECT_EQ(g_nZoom, 15u);
-    std::tie(g_nMapType, g_nOsmX) = std::tuple(kMapTypeOsm, 7);
-    app.Command(ID_OSM_RESETPOSITION)->trigger();
-    EXPECT_EQ(std::tuple(g_nZoom, g_nOsmX, g_nOsmY), std::tuple(12u, 2032, 1362));
-    g_nTbX = 5;
-    app.Command(ID_VIEW_MAPTYPE7TREKBUDDY)->trigger();
-    EXPECT_EQ(std::pair(g_nMapType, g_nTbX), std::pair(kMapTypeTrekbuddy, 0));
 }

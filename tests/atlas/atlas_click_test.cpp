@@ -1,4 +1,3 @@
-#include "atlas/atlas_moves.h"
 #include "dialogs/dialog_driver.h"
 #include "solid_level.h"
 
@@ -18,9 +17,10 @@ Position ClickAt(CTarnwellView& view, int x, int y, Position start = {2, 2, 0, 0
 
 } // namespace
 
-TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
-    for (const auto& [name, side] : {std::pair{"12", 3}, {"13", 4}, {"11", 1}})
-        Write(QLatin1String(name), side, side);
+// The level steps of the arrows name their level in the title.
+TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepItUnderItsTitle) {
+    for (const char* name : {"11", "12", "13"})
+        WriteTiledLevel(QLatin1String(name), 3, 3, {52.0, 51.0, 1.0, 0.0});
     ShownView shown(QSize(800, 600));
     std::tie(g_nTbX, g_nTileWidth) = std::tuple{2, 7};
     QString title;
@@ -30,10 +30,11 @@ TEST(AtlasClick, TheZoomButtonReloadsTheLevelAfterItsDialogAndTheArrowsStepIt) {
     });
     shown.view.OnLButtonDown(QPoint(77, 10));
     EXPECT_EQ(title, QStringLiteral("Choose a layer display zoom."));
-    EXPECT_EQ((std::array{g_nTbX, g_nTileWidth}), (std::array{0, 256}));
-    for (const auto& [x, y, zoom] : {std::array{140, 10, 13}, {170, 10, 12}, {191, 31, 11}}) {
-        shown.view.OnLButtonDown(QPoint(x, y));
-        EXPECT_EQ(g_nZoom, quint32(zoom)) << x << ", " << y;
+    EXPECT_EQ((std::array{g_nTbX, g_nTileWidth}), (std::array{0, 16}));
+    for (const auto& [x, zoom] : {std::pair{140, 13u}, {170, 12u}, {191, 11u}}) {
+        shown.view.OnLButtonDown(QPoint(x, 10));
+        EXPECT_EQ(std::pair(g_nZoom, shown.view.windowTitle()),
+                  std::pair(zoom, QStringLiteral("Orvex Trekbuddy %1.map").arg(zoom)));
     }
 }
 
@@ -56,37 +57,4 @@ TEST(AtlasClick, OnlyAShownMapTakesClicksAndOnlyThePanViewThoseBelowTheStrip) {
     const qint32 last = std::numeric_limits<qint32>::max();
     for (const int x : {350, 390})
         EXPECT_EQ(ClickAt(shown.view, x, 10, {last, last, 0, 0}), (Position{last, last, 1, 0}));
-}
-
-TEST(AtlasMoves, CentreEndAndPagesStayInTheLevel) {
-    Write(QStringLiteral("12"), 9, 7);
-    Write(QStringLiteral("13"), 2, 1);
-    Enter(12);
-    EXPECT_EQ(CentreAtlas(), 0);
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bMoved}), (std::array{3, 2, 1}))
-        << "left of and above the middle";
-    g_bMoved = 0;
-    MoveAtlasToEnd();
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bMoved}), (std::array{6, 4, 1}));
-    // 520 px hold two rows of 256; a page past the 7 rows goes back to the last three, one onto row 7 stays.
-    g_nTbX = -2;
-    for (const auto& [from, down, to] :
-         {std::array{1, 1, 3}, {3, 0, 1}, {1, 0, 0}, {6, 1, 4}, {5, 1, 7}, {0, 0, 0}}) {
-        std::tie(g_nTbY, g_bMoved) = std::tuple{from, 0};
-        EXPECT_EQ(down ? AtlasPageDown(520) : AtlasPageUp(520), 0);
-        EXPECT_EQ((std::array{g_nTbX, g_nTbY, g_bMoved}), (std::array{0, to, 1}))
-            << from << (down ? " down" : " up");
-    }
-    // Without a tile height or a client height there is nothing to page by.
-    std::tie(g_nTbY, g_nTileHeight) = std::tuple{5, 0};
-    AtlasPageDown(700);
-    g_nTileHeight = 256;
-    AtlasPageUp(255);
-    EXPECT_EQ(g_nTbY, 5);
-    Enter(13);
-    CentreAtlas();
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, 0}));
-    g_nTbX = g_nTbY = 4;
-    MoveAtlasToEnd();
-    EXPECT_EQ((std::array{g_nTbX, g_nTbY}), (std::array{0, 0}));
 }

@@ -19,10 +19,6 @@ QString LevelPath(quint32 zoom) {
     return Folder() + QStringLiteral("/Alps ") + ZoomSuffix(zoom);
 }
 
-QString TileName(int column, int row, QSize size, const char* format) {
-    return QStringLiteral("t_%1_%2.%3").arg(column * size.width()).arg(row * size.height()).arg(format);
-}
-
 QByteArray Calibration(int columns, int rows, QSize size) {
     return AtlasBuilder::CalibrationText(QStringLiteral("Alps.png"), columns * size.width(),
                                          rows * size.height(), kCorners)
@@ -32,11 +28,7 @@ QByteArray Calibration(int columns, int rows, QSize size) {
 // Level "Alps <zz>" of one-colour tiles of `size`, calibrated, as a folder; returns the level folder.
 QString WriteUntared(quint32 zoom, int columns, int rows, QSize size, const char* format) {
     const QString level = LevelPath(zoom);
-    QDir().mkpath(level + QStringLiteral("/set"));
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            EXPECT_TRUE(TileCache::SolidTile(column, row, size)
-                            .save(level + QStringLiteral("/set/") + TileName(column, row, size, format)));
+    WriteSetTiles(level, columns, rows, size, format);
     WriteFile(level + QStringLiteral("/Alps ") + ZoomSuffix(zoom) + QStringLiteral(".map"),
               Calibration(columns, rows, size));
     return level;
@@ -53,7 +45,11 @@ TarWriter::Archive TaredArchive(QSize size) {
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
             TileCache::SolidTile(column, row, size).save(&buffer, "PNG");
-            archive.Add("set/" + TileName(column, row, size, "png").toUtf8(), png);
+            archive.Add(QStringLiteral("set/t_%1_%2.png")
+                            .arg(column * size.width())
+                            .arg(row * size.height())
+                            .toUtf8(),
+                        png);
         }
     archive.End();
     return archive;
@@ -77,8 +73,7 @@ TEST(TaredLevel, DrawsCountsAndCalibratesExactlyAsItsUntaredCopy) {
     struct Row {
         const char* format;
         QSize tile;
-        int columns;
-        int rows;
+        int columns, rows;
         bool tmi;
     };
     const Row rows[] = {{.format = "png", .tile = {200, 120}, .columns = 5, .rows = 3, .tmi = true},
@@ -168,7 +163,7 @@ TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
         {.what = "a damaged calibration header", .damage = flip(0), .drawn = "111111", .map = false},
         {.what = "a tile of the limit", .damage = padTile(kMaxTileBytes), .drawn = "111111", .map = true},
         {.what = "one past", .damage = padTile(kMaxTileBytes + 1), .drawn = "111110", .map = true},
-        {.what = "a map of the limit",
+        {.what = "a map at the limit",
          .damage = padMap(kMaxCalibrationBytes),
          .drawn = "111111",
          .map = true},
@@ -181,8 +176,8 @@ TEST(TaredLevel, HostileArchivesDrawTheirWholeTilesWithinTheFileLimits) {
         SavedArchive(archive.bytes);
         Enter(12);
         g_fPt1Lat = 0;
-        EXPECT_EQ(ReadCalibration(), row.map ? 0 : -1);
-        EXPECT_EQ(g_fPt1Lat, row.map ? 52.0f : 0.0f);
+        EXPECT_EQ(std::pair(ReadCalibration(), g_fPt1Lat),
+                  row.map ? std::pair(0, 52.0f) : std::pair(-1, 0.0f));
         const QImage picture = Render(600, 300);
         std::string drawn;
         for (int t = 0; t < 6; ++t)
