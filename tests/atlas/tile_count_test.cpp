@@ -54,7 +54,7 @@ TEST(TileCount, HalvingSearchUpTo512OnlyProbedNamesCountAndTheFirstTileGivesTheS
 }
 
 // The depth is the file's own, whatever Qt decodes it to; width differs from height so a swap shows.
-TEST(LevelSource, TheFirstTileTellsItsSizeAndTheBitsPerPixelItsFileStores) {
+TEST(TileCount, TheFirstTileTellsItsSizeAndTheBitsPerPixelItsFileStores) {
     struct Tile {
         QImage::Format format; // Format_Invalid for a file that is no picture
         const char* type;
