@@ -63,7 +63,7 @@ CMainFrame::CMainFrame() {
     CreateToolBar();
     CreateStatusBar();
     Bind(ID_APP_EXIT, [this] { close(); });
-    resize(kInitialSize);
+    resize(1024, 768);
 }
 
 QAction* CMainFrame::Command(int id) const {

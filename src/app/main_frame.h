@@ -13,9 +13,6 @@ class QMenu;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // The size the window opens at.
-    static constexpr QSize kInitialSize{1024, 768};
-
     CMainFrame();
 
     // The action of a command, or null for an unknown command.

@@ -30,14 +30,8 @@ CTarnwellApp::~CTarnwellApp() {
 
 bool CTarnwellApp::InitInstance() {
     m_document = std::make_unique<CTarnwellDoc>();
-    if (!m_document->OnNewDocument())
-        return false;
-    // The level loads first, so that its first tiles decode on the other cores while the window is built.
-    auto view = std::make_unique<CTarnwellView>(m_document.get());
-    view->OnInitialUpdate();
-    view->DecodeAhead(CMainFrame::kInitialSize);
     m_frame = std::make_unique<CMainFrame>();
-    m_view = view.release();
+    m_view = new CTarnwellView(m_document.get(), m_frame.get());
     m_frame->setCentralWidget(m_view);
     QObject::connect(m_view, &CTarnwellView::PointerPositionChanged, m_frame.get(),
                      &CMainFrame::ShowPointerPosition);
@@ -49,6 +43,9 @@ bool CTarnwellApp::InitInstance() {
     m_view->SetContextMenu(m_contextMenu);
 
     BindCommands();
+    if (!m_document->OnNewDocument())
+        return false;
+    m_view->OnInitialUpdate();
     UpdateTitle();
     ShowRecentFiles();
     m_frame->show();

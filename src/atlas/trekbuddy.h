@@ -1,12 +1,8 @@
 #pragma once
 
 #include "draw/map_kind.h"
-#include "draw/tile_pictures.h"
 
-#include <memory>
-
-// The Trekbuddy map object. It holds no map data: everything it draws comes from the map state, and it keeps
-// only the tiles it decodes ahead of a paint.
+// The Trekbuddy map object. It holds no map data: everything it draws comes from the map state.
 class CTrekbuddy : public MapKind {
 public:
     // Paints the map, or the pan image while that is shown, onto `target` within `clipBox`.
@@ -23,12 +19,4 @@ public:
     // Loads the level of the zoom chosen.
     void ZoomChosen() override;
     std::optional<GeoPosition> PositionAt(const QPoint& point) const override;
-
-    // Starts decoding the tiles that a paint of a view of `size` shows, ahead of that paint: a level loaded
-    // while the window is still being built is decoded meanwhile on the other cores. The next paint takes
-    // them if it shows just those tiles, and drops them otherwise.
-    void DecodeAhead(const QSize& size);
-
-private:
-    std::unique_ptr<TileDecoding> m_ahead;
 };

@@ -11,9 +11,9 @@ namespace {
 // metrics is negligible.
 constexpr int kReferenceEm = 2048;
 
-// Whole-pixel ascent and descent each stay within a pixel of the face's proportional values, so a cell
-// differs from em times the face's cell ratio by less than this.
-constexpr double kCellRounding = 2.0;
+// Ascent and descent are each rounded to a whole pixel, so a cell differs from em times the face's cell
+// ratio by at most this.
+constexpr double kCellRounding = 1.0;
 
 int CellHeight(const QFont& font) {
     const QFontMetrics metrics(font);

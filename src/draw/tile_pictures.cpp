@@ -76,8 +76,6 @@ public:
     }
 
     ~TileDecodeQueue() {
-        // Tiles nobody will take are not decoded.
-        m_next = m_end;
         for (QFuture<void>& helper : m_helpers)
             helper.waitForFinished();
     }

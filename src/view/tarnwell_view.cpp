@@ -75,11 +75,6 @@ void CTarnwellView::OnInitialUpdate() {
     }
 }
 
-void CTarnwellView::DecodeAhead(const QSize& size) {
-    if (g_nMapType == kMapTypeTrekbuddy && m_pTrekbuddy)
-        m_pTrekbuddy->DecodeAhead(size);
-}
-
 MapKind* CTarnwellView::CurrentMap() {
     // Every other map type means a command's dialog is up: the map takes nothing and the last picture stays.
     const std::pair<quint32, MapKind*> maps[] = {{kMapTypeOsm, m_pOsmView.get()},

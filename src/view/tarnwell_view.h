@@ -21,8 +21,6 @@ public:
 
     // Creates the two map objects and sets up the map state; runs once per program run.
     void OnInitialUpdate();
-    // Starts decoding the tiles of the map's first paint in a view of `size`, before the view is shown.
-    void DecodeAhead(const QSize& size);
 
     // Draws the map of the current map type onto `painter` within `clipBox`. A printed page gets only the OSM
     // map: the Trekbuddy map always draws into the view's own window, so its page stays empty.
