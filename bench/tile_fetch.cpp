@@ -3,8 +3,8 @@
 // of interleaved rounds, each run against a fresh server so both start with a new connection. Usage:
 // tile_fetch [work folder]
 
+#include "loopback_tile_server.h"
 #include "osm/tile_downloader.h"
-#include "support/loopback_tile_server.h"
 
 #include <QBuffer>
 #include <QDir>

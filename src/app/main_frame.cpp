@@ -8,43 +8,35 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
 
 const QString kReady = QStringLiteral("Ready");
 
-// A toolbar button's picture: the desktop theme's icon, else the style's standard one or our own picture in
-// res/toolbar, so that a desktop without an icon theme still shows every button's picture.
+// A toolbar button's picture: the desktop theme's icon, else our own in res/toolbar (named for the theme
+// icon), so that a desktop without an icon theme still shows every button's picture. Our own are single
+// small pictures, cheap to read at start-up, unlike the style's standard icons, which decode every size.
 struct ToolbarIcon {
     int id;
     const char* theme;
-    QStyle::StandardPixmap standard = QStyle::SP_CustomBase; // SP_CustomBase: our own picture
 };
 
 constexpr ToolbarIcon kToolbarIcons[] = {
-    {.id = ID_FILE_NEW, .theme = "document-new", .standard = QStyle::SP_FileIcon},
-    {.id = ID_FILE_OPEN, .theme = "document-open", .standard = QStyle::SP_DialogOpenButton},
-    {.id = ID_FILE_SAVE, .theme = "document-save", .standard = QStyle::SP_DialogSaveButton},
-    {.id = ID_EDIT_CUT, .theme = "edit-cut"},
-    {.id = ID_EDIT_COPY, .theme = "edit-copy"},
-    {.id = ID_EDIT_PASTE, .theme = "edit-paste"},
-    {.id = ID_FILE_PRINT, .theme = "document-print"},
-    {.id = ID_APP_ABOUT, .theme = "help-about", .standard = QStyle::SP_MessageBoxInformation},
-    {.id = ID_TOOLBAR_OSMZOOM, .theme = "zoom-in"},
-    {.id = ID_OSM_RESETPOSITION, .theme = "view-refresh", .standard = QStyle::SP_BrowserReload},
-    {.id = ID_OSM_CLEANTILES, .theme = "user-trash", .standard = QStyle::SP_TrashIcon},
+    {.id = ID_FILE_NEW, .theme = "document-new"},     {.id = ID_FILE_OPEN, .theme = "document-open"},
+    {.id = ID_FILE_SAVE, .theme = "document-save"},   {.id = ID_EDIT_CUT, .theme = "edit-cut"},
+    {.id = ID_EDIT_COPY, .theme = "edit-copy"},       {.id = ID_EDIT_PASTE, .theme = "edit-paste"},
+    {.id = ID_FILE_PRINT, .theme = "document-print"}, {.id = ID_APP_ABOUT, .theme = "help-about"},
+    {.id = ID_TOOLBAR_OSMZOOM, .theme = "zoom-in"},   {.id = ID_OSM_RESETPOSITION, .theme = "view-refresh"},
+    {.id = ID_OSM_CLEANTILES, .theme = "user-trash"},
 };
 
-QIcon ButtonIcon(const QStyle* style, int id) {
+QIcon ButtonIcon(int id) {
     for (const ToolbarIcon& icon : kToolbarIcons) {
         if (icon.id != id)
             continue;
         const QString theme = QLatin1String(icon.theme);
-        return QIcon::fromTheme(theme, icon.standard == QStyle::SP_CustomBase
-                                           ? QIcon(QStringLiteral(":/toolbar/%1.png").arg(theme))
-                                           : style->standardIcon(icon.standard));
+        return QIcon::fromTheme(theme, QIcon(QStringLiteral(":/toolbar/%1.png").arg(theme)));
     }
     return {};
 }
@@ -126,7 +118,7 @@ void CMainFrame::CreateToolBar() {
         QAction* action = Command(id);
         if (!action)
             action = AddCommand(id, ToolbarLabel(id));
-        action->setIcon(ButtonIcon(style(), id));
+        action->setIcon(ButtonIcon(id));
         toolBar->addAction(action);
     }
 

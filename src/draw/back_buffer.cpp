@@ -11,44 +11,43 @@ namespace {
 constexpr qint64 kMaxPixels = qint64(1) << 28;
 constexpr int kMaxSide = 1 << 16;
 
+bool Sane(const QSize& size) {
+    return size.width() <= kMaxSide && size.height() <= kMaxSide &&
+           qint64(size.width()) * size.height() <= kMaxPixels;
+}
+
+void ReportNoBuffer() {
+    ShowMessage(QStringLiteral("Error could not CreateCompatibleBitmap"));
+}
+
 } // namespace
 
 std::optional<QImage> CreateBackBuffer(const QRect& clipBox) {
-    const int width = clipBox.width();
-    const int height = clipBox.height();
-    const bool sane = width <= kMaxSide && height <= kMaxSide && qint64(width) * height <= kMaxPixels;
-    QImage buffer = sane ? QImage(width, height, QImage::Format_RGB32) : QImage();
+    QImage buffer = Sane(clipBox.size()) ? QImage(clipBox.size(), QImage::Format_RGB32) : QImage();
     if (buffer.isNull()) {
-        ShowMessage(QStringLiteral("Error could not CreateCompatibleBitmap"));
+        ReportNoBuffer();
         return std::nullopt;
     }
     buffer.fill(Qt::black);
     return buffer;
 }
 
-void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer) {
-    const int width = clipBox.width();
-    const int height = clipBox.height();
-    // Qt reads an empty source size as "the rest of the picture", so a one-pixel box gets only the black
-    // edge.
-    if (width > 1 && height > 1)
-        target.drawImage(clipBox.topLeft(), buffer,
-                         QRect(ShownBufferPixel(QPoint(0, 0)), QSize(width - 1, height - 1)));
-    target.fillRect(QRect(clipBox.left() + width - 1, clipBox.top(), 1, height), Qt::black);
-    target.fillRect(QRect(clipBox.left(), clipBox.top() + height - 1, width - 1, 1), Qt::black);
-}
-
 bool DrawOffScreen(QPainter& target, const QRect& clipBox,
                    const std::function<void(QPainter&, const QPaintDevice&)>& draw) {
     if (!target.isActive() || !target.device() || clipBox.isEmpty())
         return false;
-    std::optional<QImage> buffer = CreateBackBuffer(clipBox);
-    if (!buffer)
+    if (!Sane(clipBox.size())) {
+        ReportNoBuffer();
         return false;
-    {
-        QPainter painter(&*buffer);
-        draw(painter, *target.device());
     }
-    CopyBackBuffer(target, clipBox, *buffer);
+    // A widget's paint is already double-buffered, so the picture is composed right on the target, placed
+    // and clipped as a black back buffer copied from its pixel (1, 1) on would be: the last column and row of
+    // the clip box stay black. Nothing is allocated, filled and copied a second time.
+    target.save();
+    target.fillRect(clipBox, Qt::black);
+    target.setClipRect(QRect(clipBox.topLeft(), clipBox.size() - QSize(1, 1)), Qt::IntersectClip);
+    target.translate(clipBox.topLeft() - ShownBufferPixel(QPoint(0, 0)));
+    draw(target, *target.device());
+    target.restore();
     return true;
 }

@@ -18,12 +18,9 @@ inline QPoint ShownBufferPixel(const QPoint& point) {
     return point + QPoint(1, 1);
 }
 
-// Puts the composed picture onto `target` at the clip box, taken from its pixel (1, 1) on; the last column
-// and row of the clip box, which the picture does not reach, are black.
-void CopyBackBuffer(QPainter& target, const QRect& clipBox, const QImage& buffer);
-
-// The whole off-screen round: `draw` composes into a back buffer of the clip box, given the target's device
-// for its resolution, and the result goes onto `target`. False when the target is not drawable or has an
-// empty clip box, or when the buffer cannot be made.
+// The whole off-screen round: `draw` composes a picture of the clip box, given the target's device for its
+// resolution, and the picture goes onto `target` from its pixel (1, 1) on; the last column and row of the
+// clip box, which the picture does not reach, are black. False when the target is not drawable or has an
+// empty clip box, or when the clip box is beyond any back buffer (the user is told, as above).
 bool DrawOffScreen(QPainter& target, const QRect& clipBox,
                    const std::function<void(QPainter&, const QPaintDevice&)>& draw);

@@ -48,7 +48,7 @@ TEST(MainFrame, EveryMenuItemAndToolbarButtonIsBoundWithItsKeysAndPrompt) {
              "map.);"}));
 
     // The toolbar's commands, 0 for a separator, each enabled but Paste.
-    // Without an icon theme here, every button shows the style's picture or our own; no two alike.
+    // Without an icon theme here, every button shows our own picture; no two alike.
     QStringList buttons;
     QSet<size_t> pictures;
     for (QAction* action : frame.findChild<QToolBar*>()->actions()) {

@@ -1,4 +1,5 @@
 #include "atlas/level_source.h"
+#include "platform/find_first.h"
 #include "solid_level.h"
 
 #include <filesystem>
@@ -41,7 +42,7 @@ TEST(LevelSource, NamingComesFromTheFirstTileAndEachPixelPositionFindsItsOwnTile
 }
 
 // The look-up answers from an index of the names; it must find what the wildcard search "*_<px>_<py>.*"
-// finds first in the folder's order.
+// finds first in the folder's order, and the search, which keeps no index, finds the same.
 TEST(LevelSource, APositionFindsTheFirstNameTheWildcardSearchFinds) {
     const QString level = LevelFolder(QStringLiteral("12"));
     const QString set = level + QStringLiteral("/set/");
@@ -75,6 +76,9 @@ TEST(LevelSource, APositionFindsTheFirstNameTheWildcardSearchFinds) {
             search.found.empty() ? QString() : set + QString::fromStdString(search.found);
         EXPECT_EQ(source->TileAt(search.px, search.py).value_or(FileRange{}).path, expected)
             << search.px << "," << search.py;
+        const QString pattern = QStringLiteral("*_%1_%2.*").arg(search.px).arg(search.py);
+        EXPECT_EQ(FindFirst(set, pattern).value_or(QString()), QString::fromStdString(search.found))
+            << pattern.toStdString();
     }
     // A tile added or removed shows at once.
     WriteFile(set + QStringLiteral("t_512_0.png"));

@@ -42,9 +42,7 @@ inline void WriteTile(const QString& level, int column, int row, QSize size, con
 // Level `name` of 256-pixel tiles, each of its cell colour; returns the level folder.
 inline QString Write(const QString& name, int columns, int rows, const char* format = "png") {
     const QString level = LevelFolder(name);
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            WriteTile(level, column, row, QSize(256, 256), format);
+    WriteSetTiles(level, columns, rows, QSize(256, 256), format);
     return level;
 }
 

@@ -35,22 +35,21 @@ void Choose(QComboBox* list, const QString& text) {
         QTest::keyClick(list, Qt::Key_Down);
 }
 
-// While it lives the print service cannot be reached, as on a machine without printers.
-struct NoPrintService {
-    NoPrintService() { cupsSetServer("/nonexistent/tarnwell-print-service.sock"); }
-    ~NoPrintService() { cupsSetServer(nullptr); }
-};
-
-// While it lives the user's home is the test's folder, with an empty documents folder.
-struct TestHome {
+// While it lives the print service cannot be reached, as on a machine without printers, and the user's home
+// is the test's folder, with an empty documents folder.
+struct NoPrinterHome {
     QByteArray saved = qgetenv("HOME");
     QString home = TestEnv::TempFolder() + QStringLiteral("/home");
     QString documents = home + QStringLiteral("/Documents");
-    TestHome() {
+    NoPrinterHome() {
+        cupsSetServer("/nonexistent/tarnwell-print-service.sock");
         QDir().mkpath(documents);
         qputenv("HOME", home.toUtf8());
     }
-    ~TestHome() { qputenv("HOME", saved); }
+    ~NoPrinterHome() {
+        cupsSetServer(nullptr);
+        qputenv("HOME", saved);
+    }
 };
 
 // Answers the save dialog that Print is about to open: `look` sees it first, then `path` goes into its
@@ -240,8 +239,7 @@ TEST(PrintQueue, EachPressOfPrintSendsAPageToTheChosenQueueLaidOutAtItsResolutio
 // pixels, named by their pixel position, from the dialog's first column and row; a tared level prints
 // alike, the tile missing from its archive leaving its cell white.
 TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaperFromAFolderOrATaredLevel) {
-    const NoPrintService none;
-    const TestHome home;
+    const NoPrinterHome home;
     struct Paper {
         int paper; // the table's index
         QSizeF mm; // the page as it comes out
@@ -310,8 +308,7 @@ TEST(PrintDialog, PrintToAPdfFileWritesThePageAt600DpiOnTheChosenPaperFromAFolde
 // name of the old file keeps the old content); a file that cannot be written is named in a message. Only a
 // page that went into its file shows as printed.
 TEST(PrintDialog, PrintToAPdfFileAsksBeforeReplacingAndNamesAFileItCannotWrite) {
-    const NoPrintService none;
-    const TestHome home;
+    const NoPrinterHome home;
     Write(5, 3);
     const QString file = home.documents + QStringLiteral("/map.pdf"), oldName = home.documents + "/old.pdf";
     WriteFile(file, "kept");

@@ -42,12 +42,7 @@ TEST(TileGrid, ACellOnTheEdgeCountsAndOnePastItDoesNot) {
 // with tiles of 64 x 40 pixels the grid from level column 1 and row 1 shows t_64_40.png, t_128_40.png, ...
 TEST(TileGrid, TrekbuddyTilesAreNamedByTheirPixelPositionAcrossAndDown) {
     g_szAtlasFolder = TestEnv::TempFolder() + QStringLiteral("/level");
-    ASSERT_TRUE(QDir().mkpath(g_szAtlasFolder + QStringLiteral("/set")));
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 5; ++column)
-            ASSERT_TRUE(SolidTile(column, row, {64, 40})
-                            .save(g_szAtlasFolder +
-                                  QStringLiteral("/set/t_%1_%2.png").arg(column * 64).arg(row * 40)));
+    WriteSetTiles(g_szAtlasFolder, 5, 3, {64, 40});
     const std::optional<QImage> page =
         ComposePage({.tileW = 20, .tileH = 20, .width = 80, .height = 40}, TrekbuddyTiles(1, 1, 64, 40));
     ASSERT_TRUE(page);

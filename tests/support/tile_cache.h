@@ -1,10 +1,10 @@
 #pragma once
 
 #include "atlas_builder.h"
+#include "loopback_tile_server.h"
 #include "osm/osm_view.h"
 #include "state/map_state.h"
 #include "state/settings_store.h"
-#include "support/loopback_tile_server.h"
 #include "support/test_env.h"
 
 #include <QBuffer>

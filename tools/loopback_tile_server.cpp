@@ -1,4 +1,4 @@
-#include "support/loopback_tile_server.h"
+#include "loopback_tile_server.h"
 
 #include <QEventLoop>
 #include <QFile>
