@@ -1,12 +1,24 @@
 #include "draw/jpeg_decoding.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <array>
+
+namespace {
+
+// The end of a file is followed by an end marker and zeros. A file cut short thus ends as if its marker were
+// there (the missing part decodes grey); and as libjpeg-turbo takes its fast Huffman path only while a few
+// kilobytes (512 bytes a block of an MCU, at most ten blocks) stay in the buffer, the zeros make up that
+// much, so that a small tile decodes on the fast path to its end.
+constexpr qint64 kReadBytes = 64 * 1024;
+constexpr qint64 kEndPadding = 6 * 1024;
+
+} // namespace
 
 struct JpegDeviceSource {
     jpeg_source_mgr manager{};
     QIODevice* device = nullptr;
-    std::array<JOCTET, 64 * 1024> buffer;
+    std::array<JOCTET, kReadBytes + kEndPadding> buffer;
 };
 
 namespace {
@@ -17,12 +29,13 @@ JpegDeviceSource& SourceOf(j_decompress_ptr info) {
 
 boolean FillBuffer(j_decompress_ptr info) {
     JpegDeviceSource& source = SourceOf(info);
-    qint64 count = source.device->read(reinterpret_cast<char*>(source.buffer.data()), source.buffer.size());
-    if (count <= 0) {
-        // A file cut short ends as if its end marker were there; the missing part decodes grey.
-        source.buffer[0] = 0xff;
-        source.buffer[1] = JPEG_EOI;
-        count = 2;
+    qint64 count =
+        qMax<qint64>(0, source.device->read(reinterpret_cast<char*>(source.buffer.data()), kReadBytes));
+    if (count < kReadBytes || source.device->atEnd()) {
+        std::fill_n(source.buffer.begin() + count, kEndPadding, JOCTET(0));
+        source.buffer[size_t(count)] = 0xff;
+        source.buffer[size_t(count) + 1] = JPEG_EOI;
+        count += kEndPadding;
     }
     source.manager.next_input_byte = source.buffer.data();
     source.manager.bytes_in_buffer = size_t(count);
