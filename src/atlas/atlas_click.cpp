@@ -14,33 +14,12 @@ constexpr int kDefaultViewSide = 600;
 // Everything but the zoom button finishes with a repaint only.
 MapReply OnStripButton(StripAction action) {
     MapReply reply = RepaintReply();
-    switch (action) {
-    case StripAction::ZoomIn:
-        reply.title = AtlasZoomIn().title;
-        break;
-    case StripAction::ZoomOut:
-        reply.title = AtlasZoomOut().title;
-        break;
-    case StripAction::Left:
-        MoveAtlasLeft();
-        break;
-    case StripAction::Up:
-        MoveAtlasUp();
-        break;
-    case StripAction::Down:
-        MoveAtlasDown();
-        break;
-    case StripAction::Right:
-        MoveAtlasRight();
-        break;
-    case StripAction::Pan:
-        g_bPanView = 1;
-        g_bMoved = 1;
-        break;
-    case StripAction::Zoom:
+    if (MoveOnStrip(action, {MoveAtlasLeft, MoveAtlasUp, MoveAtlasDown, MoveAtlasRight}))
+        return reply;
+    if (action == StripAction::Zoom)
         reply.chooseZoom = true;
-        break;
-    }
+    else
+        reply.title = (action == StripAction::ZoomIn ? AtlasZoomIn() : AtlasZoomOut()).title;
     return reply;
 }
 

@@ -285,8 +285,10 @@ std::optional<QSize> CMapPrintDialog::CustomSize() const {
     const int width = m_customWidth->text().toInt(&wideOk);
     const int height = m_customHeight->text().toInt(&highOk);
     const auto fits = [](int mm) { return mm >= 1 && mm <= kMaxCustomMillimetres; };
-    if (!wideOk || !highOk || !fits(width) || !fits(height))
+    if (!wideOk || !highOk || !fits(width) || !fits(height)) {
+        ShowMessage(kBadCustomSize);
         return std::nullopt;
+    }
     return QSize(width, height);
 }
 
@@ -294,10 +296,8 @@ void CMapPrintDialog::UpdatePaperSize() {
     QSize paper;
     if (m_custom->isChecked()) {
         const std::optional<QSize> custom = CustomSize();
-        if (!custom) {
-            ShowMessage(kBadCustomSize);
+        if (!custom)
             return;
-        }
         paper = *custom;
     } else {
         const int index = GetPaperIndex();
@@ -383,10 +383,8 @@ void CMapPrintDialog::OnPrint() {
     PrintRequest request;
     if (m_custom->isChecked()) {
         const std::optional<QSize> custom = CustomSize();
-        if (!custom) {
-            ShowMessage(kBadCustomSize);
+        if (!custom)
             return;
-        }
         request.pageSize = QPageSize(QSizeF(*custom), QPageSize::Millimeter);
     } else {
         request.pageSize = PageSizeOfCode(m_nPaperIndex + 1);

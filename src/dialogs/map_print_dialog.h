@@ -68,6 +68,7 @@ private:
     void OnApplyScaling();
     void OnPrint();
     void CheckPaperSource(QRadioButton* source);
+    // The custom paper typed, in millimetres; nothing, and the user told, when it is not a paper size.
     std::optional<QSize> CustomSize() const;
     PaperMillimetres PreviewPaper() const;
     PageMargins Margins() const;

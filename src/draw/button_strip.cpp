@@ -1,5 +1,7 @@
 #include "draw/button_strip.h"
 
+#include "state/map_state.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -32,4 +34,22 @@ std::optional<StripAction> StripButtonAt(const QPoint& point) {
             return button.action;
     }
     return std::nullopt;
+}
+
+bool MoveOnStrip(StripAction action, const StripMoves& moves) {
+    const std::pair<StripAction, void (*)()> arrows[] = {{StripAction::Left, moves.left},
+                                                         {StripAction::Up, moves.up},
+                                                         {StripAction::Down, moves.down},
+                                                         {StripAction::Right, moves.right}};
+    for (const auto& [arrow, move] : arrows) {
+        if (arrow == action) {
+            move();
+            return true;
+        }
+    }
+    if (action != StripAction::Pan)
+        return false;
+    g_bPanView = 1;
+    g_bMoved = 1;
+    return true;
 }

@@ -42,3 +42,15 @@ void DrawButtonStrip(QPainter& painter);
 
 // The button a click at `point` (view pixels) hits, if any.
 std::optional<StripAction> StripButtonAt(const QPoint& point);
+
+// How one map moves for the strip's arrows.
+struct StripMoves {
+    void (*left)();
+    void (*up)();
+    void (*down)();
+    void (*right)();
+};
+
+// Moves the map for an arrow, or asks for the pan image for Pan; false for the zoom buttons, which each map
+// answers in its own way.
+bool MoveOnStrip(StripAction action, const StripMoves& moves);

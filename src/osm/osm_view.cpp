@@ -80,35 +80,15 @@ void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size) {
         ReportNoTiles(painter, textFont);
 }
 
+// Pan only asks for a move here: the next paint leaves the overview again. The zoom dialog belongs to the
+// Trekbuddy map.
 void OnStripButton(StripAction action) {
-    switch (action) {
-    case StripAction::ZoomIn:
+    if (MoveOnStrip(action, {OsmMoveLeft, OsmMoveUp, OsmMoveDown, OsmMoveRight}))
+        return;
+    if (action == StripAction::ZoomIn)
         OsmZoomIn();
-        break;
-    case StripAction::ZoomOut:
+    else if (action == StripAction::ZoomOut)
         OsmZoomOut();
-        break;
-    case StripAction::Left:
-        OsmMoveLeft();
-        break;
-    case StripAction::Up:
-        OsmMoveUp();
-        break;
-    case StripAction::Down:
-        OsmMoveDown();
-        break;
-    case StripAction::Right:
-        OsmMoveRight();
-        break;
-    case StripAction::Pan:
-        // Only a move is asked for: the next paint leaves the overview again.
-        g_bPanView = 1;
-        g_bMoved = 1;
-        break;
-    case StripAction::Zoom:
-        // The zoom dialog belongs to the Trekbuddy map.
-        break;
-    }
 }
 
 } // namespace
