@@ -5,6 +5,7 @@
 #include "platform/part_file.h"
 #include "platform/safe_file.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -41,10 +42,12 @@ public:
     void DrawCell(int column, const std::optional<FileRange>& tile) {
         if (!tile)
             return;
-        const std::unique_ptr<QIODevice> file = OpenRangeSafely(*tile, kMaxTileBytes);
-        if (!file)
+        std::optional<QByteArray> bytes = ReadRangeSafely(*tile, kMaxTileBytes);
+        if (!bytes)
             return;
-        const QImage cell = ReadScaledPicture(*file, QSize(kPanCell, kPanCell));
+        QBuffer file(&*bytes);
+        file.open(QIODevice::ReadOnly);
+        const QImage cell = ReadScaledPicture(file, QSize(kPanCell, kPanCell));
         if (cell.isNull())
             return;
         for (int y = 0; y < kPanCell; ++y)

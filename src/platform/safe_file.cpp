@@ -55,20 +55,28 @@ std::unique_ptr<QFile> OpenFileSafely(const QString& path, qint64 maxBytes) {
     return file;
 }
 
+std::optional<QByteArray> ReadRangeSafely(const FileRange& range, qint64 maxBytes) {
+    const bool whole = range.size < 0;
+    if (!whole && (range.offset < 0 || range.size > maxBytes))
+        return std::nullopt;
+    qint64 bytes = 0;
+    const int fd = OpenRegularFile(range.path, whole ? maxBytes : std::numeric_limits<qint64>::max(), bytes);
+    if (fd < 0)
+        return std::nullopt;
+    // Compared without adding, which could overflow for a hostile offset.
+    std::optional<QByteArray> content;
+    if (whole)
+        content = ReadAt(fd, 0, bytes);
+    else if (range.offset <= bytes && range.size <= bytes - range.offset)
+        content = ReadAt(fd, range.offset, range.size);
+    ::close(fd);
+    return content;
+}
+
 std::unique_ptr<QIODevice> OpenRangeSafely(const FileRange& range, qint64 maxBytes) {
     if (range.size < 0)
         return OpenFileSafely(range.path, maxBytes);
-    if (range.offset < 0 || range.size > maxBytes)
-        return nullptr;
-    qint64 bytes = 0;
-    const int fd = OpenRegularFile(range.path, std::numeric_limits<qint64>::max(), bytes);
-    if (fd < 0)
-        return nullptr;
-    // Compared without adding, which could overflow for a hostile offset.
-    std::optional<QByteArray> content;
-    if (range.offset <= bytes && range.size <= bytes - range.offset)
-        content = ReadAt(fd, range.offset, range.size);
-    ::close(fd);
+    const std::optional<QByteArray> content = ReadRangeSafely(range, maxBytes);
     if (!content)
         return nullptr;
     auto buffer = std::make_unique<QBuffer>();

@@ -29,6 +29,10 @@ std::unique_ptr<QFile> OpenFileSafely(const QString& path, qint64 maxBytes);
 // most `maxBytes` long, and nothing outside it is read. Null when it cannot be read.
 std::unique_ptr<QIODevice> OpenRangeSafely(const FileRange& range, qint64 maxBytes);
 
+// The bytes of `range` under the rules of OpenRangeSafely, read in one go into memory: for a small file that
+// is wanted whole (a tile to decode), this spares a file object and its buffered reads.
+std::optional<QByteArray> ReadRangeSafely(const FileRange& range, qint64 maxBytes);
+
 // The whole content of the file `path` under the rules of OpenFileSafely; nothing when it cannot be read.
 std::optional<QByteArray> ReadFileSafely(const QString& path, qint64 maxBytes);
 

@@ -4,7 +4,8 @@
 #include <limits>
 #include <sys/stat.h>
 
-// A range is read from inside the file only, at most `maxBytes` long; a FIFO is no file.
+// A range is read from inside the file only, as a device or in one go, at most `maxBytes` long; a FIFO is no
+// file.
 TEST(SafeRead, ARangeGivesExactlyItsBytesWhenItLiesInsideTheFileAndTheLimit) {
     const QString folder = TestEnv::TempFolder(), path = folder + QStringLiteral("/archive");
     QByteArray content(1000, '\0');
@@ -38,7 +39,12 @@ TEST(SafeRead, ARangeGivesExactlyItsBytesWhenItLiesInsideTheFileAndTheLimit) {
         EXPECT_EQ(device ? std::optional(std::pair{device->size(), device->readAll()}) : std::nullopt,
                   row.read ? std::optional(std::pair(size, content.mid(offset, size))) : std::nullopt)
             << row.what;
+        EXPECT_EQ(ReadRangeSafely(row.range, kLimit),
+                  row.read ? std::optional(content.mid(offset, size)) : std::nullopt)
+            << row.what << ", read in one go";
     }
     EXPECT_EQ(OpenRangeSafely({path}, 1000)->readAll(), content) << "the whole file at its limit";
     EXPECT_FALSE(OpenRangeSafely({path}, 999)) << "the whole file one past its limit";
+    EXPECT_EQ(ReadRangeSafely({path}, 1000), content) << "the whole file at its limit, read in one go";
+    EXPECT_FALSE(ReadRangeSafely({path}, 999)) << "the whole file one past its limit, read in one go";
 }
