@@ -70,19 +70,27 @@ QString MemoryFailure(const QString& levelFolder) {
     return QStringLiteral("There is not enough memory to make the pan.jpg file for\n%1.").arg(levelFolder);
 }
 
-// Draws and encodes the image strip by strip: the pool shrinks the tiles of the next strip while the running
-// thread encodes the last one.
+// Strips being drawn while the running thread encodes an earlier one: with two, a pool thread that finishes
+// its share of one strip finds the next one's tiles instead of waiting for the last tile of its strip.
+constexpr int kStripsAhead = 2;
+
+// Draws and encodes the image strip by strip: the pool shrinks the tiles of the next strips while the running
+// thread encodes the one before.
 class PanRun {
 public:
     PanRun(const LevelSource& source, const TileLayout& layout, int columns, int rows)
         : m_source(source), m_layout(layout), m_columns(columns),
-          m_rows(rows), m_strips{Strip(columns * kPanCell), Strip(columns * kPanCell)},
+          m_rows(rows), m_strips{Strip(columns * kPanCell), Strip(columns * kPanCell),
+                                 Strip(columns * kPanCell)},
           m_drawn(size_t(qMin(columns, kDrawnLimit / kPanCell))) {
         std::iota(m_drawn.begin(), m_drawn.end(), 0);
         m_pool.setMaxThreadCount(QThread::idealThreadCount());
     }
 
-    ~PanRun() { m_pending.waitForFinished(); }
+    ~PanRun() {
+        for (QFuture<void>& pending : m_pending)
+            pending.waitForFinished();
+    }
     PanRun(const PanRun&) = delete;
     PanRun& operator=(const PanRun&) = delete;
 
@@ -92,14 +100,15 @@ public:
         errno = 0;
         if (!writer.Start(part.File(), QSize(m_columns * kPanCell, m_rows * kPanCell)))
             return part.Failed();
-        StartStrip(0);
+        for (int row = 0; row < kStripsAhead && row < m_rows; ++row)
+            StartStrip(row);
         for (int row = 0; row < m_rows; ++row) {
-            m_pending.waitForFinished();
+            m_pending[Slot(row)].waitForFinished();
             if (stop)
                 return false;
-            if (row + 1 < m_rows)
-                StartStrip(row + 1);
-            if (!writer.WriteRows(m_strips[size_t(row % 2)].Rows(), kPanCell))
+            if (row + kStripsAhead < m_rows)
+                StartStrip(row + kStripsAhead);
+            if (!writer.WriteRows(m_strips[Slot(row)].Rows(), kPanCell))
                 return part.Failed();
             progress(1 + (row + 1) * (kPanProgressRange - 2) / m_rows);
         }
@@ -107,12 +116,14 @@ public:
     }
 
 private:
+    static size_t Slot(int row) { return size_t(row % (kStripsAhead + 1)); }
+
     void StartStrip(int row) {
-        Strip& strip = m_strips[size_t(row % 2)];
+        Strip& strip = m_strips[Slot(row)];
         strip.Clear();
         if (row * kPanCell >= kDrawnLimit)
             return;
-        m_pending = QtConcurrent::map(&m_pool, m_drawn, [this, &strip, row](int column) {
+        m_pending[Slot(row)] = QtConcurrent::map(&m_pool, m_drawn, [this, &strip, row](int column) {
             strip.DrawCell(column,
                            m_source.TileFile(m_layout.naming.Name(qint64(column) * m_layout.tile.width(),
                                                                   qint64(row) * m_layout.tile.height())));
@@ -123,10 +134,10 @@ private:
     const TileLayout& m_layout;
     int m_columns;
     int m_rows;
-    std::array<Strip, 2> m_strips;
+    std::array<Strip, kStripsAhead + 1> m_strips;
     std::vector<int> m_drawn;
     QThreadPool m_pool;
-    QFuture<void> m_pending;
+    std::array<QFuture<void>, kStripsAhead + 1> m_pending;
 };
 
 QStringList WritePanImage(const LevelSource& source, const TileLayout& layout, const PanProgress& progress,
