@@ -71,7 +71,7 @@ void ReportNoTiles(QPainter& painter, const QFont& font) {
 
 // `tiles` holds the window's tiles already decoding, when the level was known before the paint.
 void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size,
-             std::optional<TileDecoding>& tiles) {
+             const std::unique_ptr<TileDecoding>& tiles) {
     const QFont smallFont = MapFont(device, 6, 12);
     DrawMapBand(painter, device, g_nTbX, g_nTbY);
 
@@ -95,15 +95,19 @@ void DrawMap(QPainter& painter, const QPaintDevice& device, const QSize& size,
 } // namespace
 
 void CTrekbuddy::DrawAtlas(QPainter& target, const QRect& clipBox) {
+    std::unique_ptr<TileDecoding> ahead = std::move(m_ahead);
     if (g_bPanView == 1) {
         DrawPanImage(target, clipBox);
         return;
     }
     StartListingRound();
     // The tiles decode on the other cores while the back buffer is made and the band drawn.
-    std::optional<TileDecoding> tiles;
-    if (!g_szAtlasFolder.isEmpty())
-        tiles.emplace(TileWindow(clipBox.size()));
+    std::unique_ptr<TileDecoding> tiles;
+    if (!g_szAtlasFolder.isEmpty()) {
+        std::vector<TilePicture> window = TileWindow(clipBox.size());
+        tiles = ahead && ahead->Tiles() == window ? std::move(ahead)
+                                                  : std::make_unique<TileDecoding>(std::move(window));
+    }
     DrawOffScreen(target, clipBox, [&clipBox, &tiles](QPainter& painter, const QPaintDevice& device) {
         DrawMap(painter, device, clipBox.size(), tiles);
     });
@@ -114,6 +118,14 @@ MapReply CTrekbuddy::Draw(QPainter& painter, const QRect& clipBox, DrawPurpose p
         return RepaintReply();
     DrawAtlas(painter, clipBox);
     return {};
+}
+
+void CTrekbuddy::DecodeAhead(const QSize& size) {
+    m_ahead.reset();
+    if (g_bPanView == 1 || g_szAtlasFolder.isEmpty())
+        return;
+    StartListingRound();
+    m_ahead = std::make_unique<TileDecoding>(TileWindow(size));
 }
 
 void CTrekbuddy::ZoomChosen() {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "draw/map_kind.h"
+#include "draw/tile_pictures.h"
 
-// The Trekbuddy map object. It holds no map data: everything it draws comes from the map state.
+#include <memory>
+
+// The Trekbuddy map object. It holds no map data: everything it draws comes from the map state, and it keeps
+// only the tiles it decodes ahead of a paint.
 class CTrekbuddy : public MapKind {
 public:
     // Paints the map, or the pan image while that is shown, onto `target` within `clipBox`.
@@ -19,4 +23,12 @@ public:
     // Loads the level of the zoom chosen.
     void ZoomChosen() override;
     std::optional<GeoPosition> PositionAt(const QPoint& point) const override;
+
+    // Starts decoding the tiles that a paint of a view of `size` shows, ahead of that paint (the view is
+    // shown, its paint is still to come). The next paint takes them if it shows just those tiles, and drops
+    // them otherwise.
+    void DecodeAhead(const QSize& size);
+
+private:
+    std::unique_ptr<TileDecoding> m_ahead;
 };

@@ -76,6 +76,8 @@ public:
     }
 
     ~TileDecodeQueue() {
+        // Tiles nobody will take are not decoded.
+        m_next = m_end;
         for (QFuture<void>& helper : m_helpers)
             helper.waitForFinished();
     }

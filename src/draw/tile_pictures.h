@@ -15,6 +15,8 @@ class TileDecodeQueue;
 struct TilePicture {
     QPoint at;
     FileRange file;
+
+    bool operator==(const TilePicture&) const = default;
 };
 
 // Decodes the tile in `file` under the safe-read rules. A null image when it is not a picture that can be
@@ -22,7 +24,8 @@ struct TilePicture {
 QImage DecodeTilePicture(const FileRange& file);
 
 // Tile files decoding on all cores from the moment this is made, so a paint can start them before it makes
-// its back buffer; Draw hands them to the painter in the given order as each is done.
+// its back buffer; Draw hands them to the painter in the given order as each is done. Dropped before Draw,
+// it ends once the tiles in hand are done.
 class TileDecoding {
 public:
     explicit TileDecoding(std::vector<TilePicture> tiles);
@@ -32,6 +35,9 @@ public:
 
     // Draws the tiles at their own size, each file read afresh; returns how many could be drawn. Once only.
     int Draw(QPainter& painter);
+
+    // The tiles, in drawing order.
+    const std::vector<TilePicture>& Tiles() const { return m_tiles; }
 
 private:
     std::vector<TilePicture> m_tiles;

@@ -18,6 +18,8 @@ struct FileRange {
     QString path;
     qint64 offset = 0;
     qint64 size = -1;
+
+    bool operator==(const FileRange&) const = default;
 };
 
 // The one way atlas and cache files are opened: `path` must name a regular file (after links) of at most

@@ -75,6 +75,12 @@ void CTarnwellView::OnInitialUpdate() {
     }
 }
 
+void CTarnwellView::showEvent(QShowEvent*) {
+    // The paint that follows a show finds its tiles already decoding on the other cores.
+    if (g_nMapType == kMapTypeTrekbuddy && m_pTrekbuddy)
+        m_pTrekbuddy->DecodeAhead(size());
+}
+
 MapKind* CTarnwellView::CurrentMap() {
     // Every other map type means a command's dialog is up: the map takes nothing and the last picture stays.
     const std::pair<quint32, MapKind*> maps[] = {{kMapTypeOsm, m_pOsmView.get()},

@@ -66,6 +66,30 @@ TEST(DrawAtlas, ShowsThreeByTwoTilesIn600By500AtMostEightBySixAndTheStripAboveWi
     EXPECT_EQ(TileStatusText(0, 0, INFINITY, -INFINITY), QStringLiteral("Tile  X 0, Y 0, inf   -inf"));
 }
 
+// Tiles decoded ahead are drawn only by a paint of just those tiles: ones decoded for a smaller view, or
+// before the map moved, give way to the tiles the paint shows.
+TEST(DrawAtlas, TakesTilesDecodedAheadOnlyWhenThePaintShowsJustThose) {
+    Write(QStringLiteral("12"), 10, 8);
+    Enter(12);
+    struct Case {
+        QSize ahead;
+        int aheadX, paintX;
+    };
+    for (const Case& ahead : {Case{.ahead = QSize(600, 500), .aheadX = 1, .paintX = 1},
+                              Case{.ahead = QSize(600, 500), .aheadX = 1, .paintX = 0},
+                              Case{.ahead = QSize(300, 200), .aheadX = 0, .paintX = 0}}) {
+        CTrekbuddy map;
+        g_nTbX = ahead.aheadX;
+        map.DecodeAhead(ahead.ahead);
+        g_nTbX = ahead.paintX;
+        const QImage image = TileCache::Picture(
+            600, 500, [&map](QPainter& painter, QRect area) { map.DrawAtlas(painter, area); });
+        EXPECT_EQ((std::array{image.pixel(CellPoint(0, 0)), image.pixel(CellPoint(1, 1))}),
+                  (std::array{CellColour(ahead.paintX, 0), CellColour(1 + ahead.paintX, 1)}))
+            << ahead.aheadX << " " << ahead.paintX;
+    }
+}
+
 TEST(DrawAtlas, NotesAnUnsetFolderAndAPositionOutsideTheLevelAndPullsBack) {
     std::tie(g_nZoom, g_nTbX, g_nTbY) = std::tuple{12u, 4, 3};
     QImage image = Render(800, 600);
