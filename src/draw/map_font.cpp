@@ -1,15 +1,17 @@
 #include "draw/map_font.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <cmath>
 
 namespace {
 
-// The size at which the face's proportions are read once: large enough that whole-pixel rounding of its
-// metrics is negligible.
-constexpr int kReferenceEm = 2048;
+// Liberation Serif has the metrics of Times New Roman, the face the map texts are laid out for. Its
+// proportions per pixel of em, from its design units (2048 to the em): the cell (ascent 1825 plus descent
+// 443) and the average character width (1163). Taking them from here rather than from a font loaded at a
+// large size saves loading a font at start-up.
+constexpr double kFaceCell = (1825.0 + 443.0) / 2048.0;
+constexpr double kFaceAverageWidth = 1163.0 / 2048.0;
 
 // Ascent and descent are each rounded to a whole pixel, so a cell differs from em times the face's cell
 // ratio by at most this.
@@ -20,23 +22,11 @@ int CellHeight(const QFont& font) {
     return metrics.ascent() + metrics.descent();
 }
 
-// The face's cell height and average character width for each pixel of em.
-struct Proportions {
-    double cell;
-    double averageWidth;
-};
-
-Proportions FaceProportions(QFont font) {
-    font.setPixelSize(kReferenceEm);
-    const QFontMetricsF metrics(font);
-    return {(metrics.ascent() + metrics.descent()) / kReferenceEm, metrics.averageCharWidth() / kReferenceEm};
-}
-
 // `font` at em size `em`, stretched so that its average character is `wanted` pixels wide; a horizontal
 // stretch leaves the cell height as it is.
-QFont SizedFont(QFont font, int em, int wanted, const Proportions& face) {
+QFont SizedFont(QFont font, int em, int wanted) {
     font.setPixelSize(em);
-    const int natural = qRound(face.averageWidth * em);
+    const int natural = qRound(kFaceAverageWidth * em);
     if (wanted > 0 && natural > 0)
         font.setStretch(qBound(1, wanted * 100 / natural, 4000));
     return font;
@@ -45,22 +35,19 @@ QFont SizedFont(QFont font, int em, int wanted, const Proportions& face) {
 } // namespace
 
 QFont MapFont(const QPaintDevice& device, int heightDivisor, int widthDivisor) {
-    // Liberation Serif has the metrics of Times New Roman, the face the map texts are laid out for.
     QFont font(QStringLiteral("Liberation Serif"));
     font.setStyleHint(QFont::Serif, QFont::PreferQuality);
     font.setWeight(QFont::Normal);
     const int cell = qMax(1, device.logicalDpiY() / heightDivisor);
     const int wanted = device.logicalDpiX() / widthDivisor;
-    const Proportions face = FaceProportions(font);
     // The map texts are laid out for cell heights: the largest em whose cell is at most `cell`. Each size
-    // tried is a font loaded, so only the few sizes the face's proportions leave open are tried, from the
-    // top.
-    const int highest = qMax(1, int(std::floor((cell + kCellRounding) / qMax(face.cell, 0.1))));
-    const int surelyLow = int(std::floor((cell - kCellRounding) / qMax(face.cell, 0.1)));
-    for (int em = highest; em > qMax(1, surelyLow); --em) {
-        QFont sized = SizedFont(font, em, wanted, face);
+    // tried is a font loaded, so the sizes are tried from the largest the face's proportions allow, which is
+    // nearly always the one. A face standing in for a missing Liberation Serif is still never taller.
+    QFont sized;
+    for (int em = qMax(1, int(std::floor((cell + kCellRounding) / kFaceCell))); em >= 1; --em) {
+        sized = SizedFont(font, em, wanted);
         if (CellHeight(sized) <= cell)
-            return sized;
+            break;
     }
-    return SizedFont(font, qMax(1, surelyLow), wanted, face);
+    return sized;
 }
