@@ -12,7 +12,7 @@ namespace {
 constexpr qint64 kMaxAtlasFileBytes = qint64(64) << 10;
 
 bool IsAtlasFile(const QString& path) {
-    const std::optional<QByteArray> text = ReadFileSafely(path, kMaxAtlasFileBytes);
+    const std::optional<QByteArray> text = ReadRangeSafely({path}, kMaxAtlasFileBytes);
     if (!text)
         return false;
     QByteArray first = text->left(text->indexOf('\n') < 0 ? text->size() : text->indexOf('\n'));

@@ -130,8 +130,8 @@ std::optional<QByteArray> IndexedName(QByteArray name) {
 // The lines "block <N>: <name>" of a ".tmi" index, in block order; nothing when a line is malformed.
 std::optional<std::vector<std::pair<qint64, QByteArray>>> ReadTmi(const QString& archivePath) {
     const QFileInfo archive(archivePath);
-    const std::optional<QByteArray> text = ReadFileSafely(
-        archive.path() + QLatin1Char('/') + archive.completeBaseName() + QStringLiteral(".tmi"),
+    const std::optional<QByteArray> text = ReadRangeSafely(
+        {archive.path() + QLatin1Char('/') + archive.completeBaseName() + QStringLiteral(".tmi")},
         kMaxTmiBytes);
     if (!text)
         return std::nullopt;

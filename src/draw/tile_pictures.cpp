@@ -3,6 +3,7 @@
 #include "draw/jpeg_decoding.h"
 #include "platform/safe_file.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
 #include <QThreadPool>
@@ -117,16 +118,19 @@ private:
 };
 
 QImage DecodeTilePicture(const FileRange& range) {
-    const std::unique_ptr<QIODevice> file = OpenRangeSafely(range, kMaxTileBytes);
-    if (!file)
+    // Read in one go, as the pan maker reads its tiles: no file object and buffered reads per tile.
+    std::optional<QByteArray> bytes = ReadRangeSafely(range, kMaxTileBytes);
+    if (!bytes)
         return {};
-    if (StartsAsJpeg(*file)) {
-        QImage image = DecodeJpegTile(*file);
+    QBuffer file(&*bytes);
+    file.open(QIODevice::ReadOnly);
+    if (StartsAsJpeg(file)) {
+        QImage image = DecodeJpegTile(file);
         // What libjpeg refuses (a CMYK JPEG, say) is still tried by Qt's reader below.
-        if (!image.isNull() || !file->seek(0))
+        if (!image.isNull() || !file.seek(0))
             return image;
     }
-    QImageReader reader(file.get());
+    QImageReader reader(&file);
     reader.setAllocationLimit(kMaxTileMegabytes);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaxTileSide || size.height() > kMaxTileSide))

@@ -85,17 +85,6 @@ std::unique_ptr<QIODevice> OpenRangeSafely(const FileRange& range, qint64 maxByt
     return buffer;
 }
 
-std::optional<QByteArray> ReadFileSafely(const QString& path, qint64 maxBytes) {
-    const std::unique_ptr<QFile> file = OpenFileSafely(path, maxBytes);
-    if (!file)
-        return std::nullopt;
-    // The size was checked when the file was opened; a file that grows meanwhile is cut at the limit.
-    QByteArray content = file->read(maxBytes);
-    if (file->error() != QFileDevice::NoError)
-        return std::nullopt;
-    return content;
-}
-
 QSize SafeImageSize(const FileRange& range, qint64 maxBytes) {
     const std::unique_ptr<QIODevice> device = OpenRangeSafely(range, maxBytes);
     if (!device)

@@ -31,12 +31,10 @@ std::unique_ptr<QFile> OpenFileSafely(const QString& path, qint64 maxBytes);
 // most `maxBytes` long, and nothing outside it is read. Null when it cannot be read.
 std::unique_ptr<QIODevice> OpenRangeSafely(const FileRange& range, qint64 maxBytes);
 
-// The bytes of `range` under the rules of OpenRangeSafely, read in one go into memory: for a small file that
-// is wanted whole (a tile to decode), this spares a file object and its buffered reads.
+// The bytes of `range` (a whole file when its size is -1) under the rules of OpenRangeSafely, read in one go
+// into memory: for a small file that is wanted whole (a tile to decode, an index), this spares a file object
+// and its buffered reads. Nothing when it cannot be read.
 std::optional<QByteArray> ReadRangeSafely(const FileRange& range, qint64 maxBytes);
-
-// The whole content of the file `path` under the rules of OpenFileSafely; nothing when it cannot be read.
-std::optional<QByteArray> ReadFileSafely(const QString& path, qint64 maxBytes);
 
 // The pixel size a picture declares in its header, read under the rules of OpenRangeSafely; an invalid size
 // when it cannot be read or is not a picture.
